@@ -1,0 +1,100 @@
+// The library's one export and the module's four entry points.
+
+#include <windows.h>
+
+#include <cstdlib>
+#include <new>
+
+#include "host/dsp_records.h"
+#include "host/host_paths.h"
+#include "host/host_values.h"
+#include "settings/engine_input_table.h"
+
+std::atomic<bool> engineBypass{false};
+std::atomic<bool> engineIdle{false};
+std::string settingsPath;
+std::string presetFolder;
+HWND hostWindow = nullptr;
+
+namespace {
+
+// The engine's state and its 2 MB scope ring live in zero-filled storage and are set to their
+// start values when the library loads, not stored in the file.
+alignas(Engine) unsigned char engineStorage[sizeof(Engine)];
+
+int16_t* inputCopy = nullptr;
+
+DspHeader header;
+DspModule module;
+
+DspModule* getModule(int32_t index);
+
+std::string HostFolder() {
+    char path[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return FolderOf(path);
+}
+
+void Config(DspModule*) {
+    // The About window comes with the control window; until then there is nothing to show.
+}
+
+int32_t Init(DspModule* record) {
+    engineBypass.store(true);
+    engineIdle.store(false);
+    ::Sleep(200);
+    const std::string hostFolder = HostFolder();
+    settingsPath = SettingsPathIn(hostFolder);
+    presetFolder = PresetFolderIn(hostFolder);
+    hostWindow = record->hwndParent;
+    // Until the control window loads the stored settings, the engine runs on the defaults.
+    ApplyEngineInputDefaults(engine.inputs);
+    if (inputCopy == nullptr) inputCopy = static_cast<int16_t*>(std::malloc(kInputCopyBytes));
+    engine.inputCopy = inputCopy;
+    engineBypass.store(false);
+    engineIdle.store(true);
+    return 0;
+}
+
+int32_t ModifySamples(DspModule*, int16_t* samples, int32_t frames, int32_t bitsPerSample,
+                      int32_t channels, int32_t sampleRate) {
+    EngineEnterBlock(engine, sampleRate);
+    engineIdle.store(false);
+    if (!engineBypass.load() && bitsPerSample == 16) {
+        EngineProcessBlock(engine, samples, frames, channels, sampleRate);
+    }
+    engineIdle.store(true);
+    return frames;
+}
+
+void Quit(DspModule*) {
+    engineBypass.store(true);
+    // A block already past its bypass test finishes before the scratch copy goes away.
+    while (!engineIdle.load()) {
+    }
+    engine.inputCopy = nullptr;
+    std::free(inputCopy);
+    inputCopy = nullptr;
+}
+
+DspModule* getModule(int32_t index) {
+    module.description = "Velora KKKDS enhancer";
+    module.hwndParent = nullptr;
+    module.hDllInstance = nullptr;
+    module.Config = Config;
+    module.Init = Init;
+    module.ModifySamples = ModifySamples;
+    module.Quit = Quit;
+    return index == 0 ? &module : nullptr;
+}
+
+}  // namespace
+
+Engine& engine = *new (engineStorage) Engine();
+
+extern "C" DspHeader* winampDSPGetHeader2() {
+    header.version = kDspHeaderVersion;
+    header.description = "Velora";
+    header.getModule = getModule;
+    return &header;
+}

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs every system package the build and the tests need. Safe to run again.
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ clang
+  googletest libgtest-dev libbenchmark-dev
+  libsndfile1-dev libjpeg62-turbo-dev
+  g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64
+  wine64 xvfb xauth imagemagick
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -q
+  apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Sets up, builds all three flavours and runs every test: native, Windows x86_64 under wine
+# inside a virtual X display, and the static checks of the shipped 32-bit library.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/setup.sh"
+"$root/scripts/build.sh" native win64 win32
+
+status=0
+echo "== native tests"
+ctest --test-dir "$root/build/native" --output-on-failure -j "$(nproc)" || status=1
+
+echo "== Windows x86_64 tests under wine"
+export WINEPREFIX="$root/build/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+  wineboot -i >/dev/null 2>&1 || true
+  ctest --test-dir "$0/build/win64" --output-on-failure
+  result=$?
+  wineserver -k >/dev/null 2>&1 || true
+  exit $result' "$root" || status=1
+
+echo "== shipped 32-bit library checks"
+ctest --test-dir "$root/build/win32" --output-on-failure || status=1
+
+[ $status -eq 0 ] && echo "All test flavours passed." || echo "Some tests failed."
+exit $status

@@ -1,0 +1,35 @@
+#pragma once
+// The one table of the 22 engine inputs: settings key, default, range, the window control that
+// sets it and its caption. The settings section, the window and the file processor read it.
+
+#include <atomic>
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+#include "engine/engine_inputs.h"
+
+struct EngineInputSpec {
+    const char* key;
+    int32_t defaultValue;
+    int32_t maximum;        // the minimum is 0; a switch has the maximum 1
+    const char* control;    // the window control that writes it
+    const char* caption;
+    std::atomic<int32_t> EngineInputs::*level;  // for the sixteen control values
+    std::atomic<bool> EngineInputs::*flag;      // for the six switches
+
+    bool IsSwitch() const { return flag != nullptr; }
+};
+
+// The sixteen sliders in window order, then the six check boxes.
+std::span<const EngineInputSpec> EngineInputTable();
+
+// The input with this settings key, or null.
+const EngineInputSpec* FindEngineInput(std::string_view key);
+
+int32_t GetEngineInput(const EngineInputs& inputs, const EngineInputSpec& spec);
+// Sets a value, clamped to the input's range (a switch is on for any value but 0).
+void SetEngineInput(EngineInputs& inputs, const EngineInputSpec& spec, int32_t value);
+
+// Every input at its settings default.
+void ApplyEngineInputDefaults(EngineInputs& inputs);
