@@ -1,0 +1,116 @@
+#include "cli/command_line.h"
+
+#include <charconv>
+
+#include "cli/command_failure.h"
+
+namespace {
+
+bool IsHelp(std::string_view argument) { return argument == "--help" || argument == "-h"; }
+
+// Walks the arguments of one command: options first or among the files, "--" ends the options.
+class ArgumentCursor {
+public:
+    explicit ArgumentCursor(std::span<const std::string_view> arguments) : arguments_(arguments) {}
+
+    bool AtEnd() const { return next_ >= arguments_.size(); }
+    std::string_view Take() { return arguments_[next_++]; }
+
+    std::string_view TakeValueOf(std::string_view option) {
+        if (AtEnd()) throw UsageError(std::string(option) + " needs a value");
+        return Take();
+    }
+
+    // True for an option; false for a file name, also for every argument after "--".
+    bool NextIsOption() {
+        if (optionsEnded_ || AtEnd()) return false;
+        const std::string_view argument = arguments_[next_];
+        if (argument == "--") {
+            optionsEnded_ = true;
+            ++next_;
+            return false;
+        }
+        return argument.size() > 1 && argument[0] == '-';
+    }
+
+private:
+    std::span<const std::string_view> arguments_;
+    size_t next_ = 0;
+    bool optionsEnded_ = false;
+};
+
+int32_t ParseBlockFrames(std::string_view text) {
+    int32_t frames = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, frames);
+    if (error != std::errc() || stop != end || frames < 1 || frames > kMaxBlockFrames) {
+        throw UsageError("--block must be a whole number from 1 to " + std::to_string(kMaxBlockFrames) +
+                         ", got '" + std::string(text) + "'");
+    }
+    return frames;
+}
+
+[[noreturn]] void RejectOption(std::string_view command, std::string_view option) {
+    throw UsageError("unknown option '" + std::string(option) + "' (try 'velora " + std::string(command) +
+                     " --help')");
+}
+
+CommandRequest ParseProcess(std::span<const std::string_view> arguments) {
+    ProcessRequest request;
+    std::vector<std::string_view> files;
+    ArgumentCursor cursor(arguments);
+    while (!cursor.AtEnd()) {
+        if (!cursor.NextIsOption()) {
+            if (!cursor.AtEnd()) files.push_back(cursor.Take());
+            continue;
+        }
+        const std::string_view option = cursor.Take();
+        if (IsHelp(option)) return HelpRequest{HelpTopic::Process};
+        if (option == "--set") {
+            request.assignments.push_back(ParseInputAssignment(cursor.TakeValueOf(option)));
+        } else if (option == "--block") {
+            request.blockFrames = ParseBlockFrames(cursor.TakeValueOf(option));
+        } else if (option == "--quiet") {
+            request.quiet = true;
+        } else {
+            RejectOption("process", option);
+        }
+    }
+    if (files.size() != 2) {
+        throw UsageError("process needs an input and an output file (try 'velora process --help')");
+    }
+    request.input = files[0];
+    request.output = files[1];
+    return request;
+}
+
+CommandRequest ParseDemo(std::span<const std::string_view> arguments) {
+    std::vector<std::string_view> folders;
+    ArgumentCursor cursor(arguments);
+    while (!cursor.AtEnd()) {
+        if (!cursor.NextIsOption()) {
+            if (!cursor.AtEnd()) folders.push_back(cursor.Take());
+            continue;
+        }
+        const std::string_view option = cursor.Take();
+        if (IsHelp(option)) return HelpRequest{HelpTopic::Demo};
+        RejectOption("demo", option);
+    }
+    if (folders.size() > 1) throw UsageError("demo takes at most one folder (try 'velora demo --help')");
+    DemoRequest request;
+    if (!folders.empty()) request.folder = folders[0];
+    return request;
+}
+
+}  // namespace
+
+CommandRequest ParseCommandLine(std::span<const std::string_view> arguments) {
+    if (arguments.empty()) throw UsageError("no command given (try 'velora --help')");
+    const std::string_view command = arguments[0];
+    const std::span<const std::string_view> rest = arguments.subspan(1);
+    if (IsHelp(command)) return HelpRequest{HelpTopic::General};
+    if (command == "--version") return VersionRequest{};
+    if (command == "process") return ParseProcess(rest);
+    if (command == "demo") return ParseDemo(rest);
+    throw UsageError("unknown command '" + std::string(command) + "' (try 'velora --help')");
+}

@@ -1,0 +1,42 @@
+#pragma once
+// What the command line asks for, parsed without touching a file.
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "cli/input_assignment.h"
+#include "engine/engine.h"
+
+// The block the player hands the plug-in most often.
+inline constexpr int32_t kDefaultBlockFrames = 576;
+// The largest stereo block the plug-in's scratch copy takes in one piece.
+inline constexpr int32_t kMaxBlockFrames = kInputCopyValues / 2;
+
+enum class HelpTopic { General, Process, Demo };
+
+struct HelpRequest {
+    HelpTopic topic;
+};
+
+struct VersionRequest {};
+
+struct ProcessRequest {
+    std::string input;
+    std::string output;
+    std::vector<InputAssignment> assignments;
+    int32_t blockFrames = kDefaultBlockFrames;
+    bool quiet = false;
+};
+
+struct DemoRequest {
+    std::string folder = ".";
+};
+
+using CommandRequest = std::variant<HelpRequest, VersionRequest, ProcessRequest, DemoRequest>;
+
+// The arguments after the program's name. Throws UsageError.
+CommandRequest ParseCommandLine(std::span<const std::string_view> arguments);

@@ -1,0 +1,53 @@
+#include "cli/output_format.h"
+
+#include <sndfile.h>
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <filesystem>
+
+namespace {
+
+struct ExtensionFormat {
+    const char* extension;
+    OutputFormat format;
+};
+
+// Every format keeps 16-bit samples, except the lossy ones, which have no sample width.
+const std::array<ExtensionFormat, 11> kFormats = {{
+    {"wav", {SF_FORMAT_WAV | SF_FORMAT_PCM_16, "WAV 16-bit"}},
+    {"flac", {SF_FORMAT_FLAC | SF_FORMAT_PCM_16, "FLAC 16-bit"}},
+    {"ogg", {SF_FORMAT_OGG | SF_FORMAT_VORBIS, "Ogg Vorbis"}},
+    {"oga", {SF_FORMAT_OGG | SF_FORMAT_VORBIS, "Ogg Vorbis"}},
+    {"mp3", {SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III, "MP3"}},
+    {"aiff", {SF_FORMAT_AIFF | SF_FORMAT_PCM_16, "AIFF 16-bit"}},
+    {"aif", {SF_FORMAT_AIFF | SF_FORMAT_PCM_16, "AIFF 16-bit"}},
+    {"au", {SF_FORMAT_AU | SF_FORMAT_PCM_16, "AU 16-bit"}},
+    {"snd", {SF_FORMAT_AU | SF_FORMAT_PCM_16, "AU 16-bit"}},
+    {"caf", {SF_FORMAT_CAF | SF_FORMAT_PCM_16, "CAF 16-bit"}},
+    {"w64", {SF_FORMAT_W64 | SF_FORMAT_PCM_16, "Wave64 16-bit"}},
+}};
+
+}  // namespace
+
+std::optional<OutputFormat> OutputFormatForPath(std::string_view path) {
+    std::string extension = std::filesystem::path(path).extension().string();
+    if (extension.empty()) return std::nullopt;
+    extension.erase(0, 1);
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    for (const ExtensionFormat& entry : kFormats) {
+        if (extension == entry.extension) return entry.format;
+    }
+    return std::nullopt;
+}
+
+std::string KnownOutputExtensions() {
+    std::string list;
+    for (const ExtensionFormat& entry : kFormats) {
+        if (!list.empty()) list += ", ";
+        list += entry.extension;
+    }
+    return list;
+}

@@ -1,0 +1,18 @@
+#pragma once
+// The file format of an output, chosen by the extension of its name.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+struct OutputFormat {
+    int sndfileFormat;  // major format and encoding, as libsndfile names them
+    const char* name;
+};
+
+// The format for this file name's extension (case does not matter), or nothing when the
+// extension is not one of KnownOutputExtensions().
+std::optional<OutputFormat> OutputFormatForPath(std::string_view path);
+
+// "wav, flac, ..." for messages and the help.
+std::string KnownOutputExtensions();
