@@ -1,0 +1,12 @@
+#pragma once
+// Hands a recording to a module's process entry block after block, in place, as the player's
+// audio thread does.
+
+#include <cstdint>
+
+#include "host/dsp_records.h"
+#include "standin/pcm_audio.h"
+
+// Blocks of blockFrames frames, the last one shorter. Throws std::runtime_error when the module
+// gives back a block length other than the one it was handed.
+void FeedBlocks(DspModule& module, PcmAudio& audio, int32_t blockFrames);

@@ -1,0 +1,34 @@
+// velora-standin: stands in for the player. Loads a DSP plug-in, starts its module, plays a 16-bit
+// WAV file through it block by block from an audio thread and writes the processed samples.
+
+#include <cstdio>
+#include <exception>
+#include <string_view>
+#include <vector>
+
+#include "standin/playback.h"
+#include "standin/player_window.h"
+#include "standin/plugin_library.h"
+#include "standin/standin_arguments.h"
+#include "standin/started_module.h"
+#include "standin/wav_file.h"
+
+int main(int argc, char** argv) {
+    const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    try {
+        const StandinArguments parsed = ParseStandinArguments(arguments);
+        PcmAudio audio = ReadWavFile(parsed.inputPath);
+        const PluginLibrary plugin(parsed.pluginPath);
+        const PlayerWindow window;
+        const StartedModule started(plugin.Module(), window.Handle(), plugin.Instance());
+        PlayThroughModule(plugin.Module(), audio, parsed.blockFrames, window.Handle());
+        WriteWavFile(parsed.outputPath, audio);
+    } catch (const UsageError& error) {
+        std::fprintf(stderr, "velora-standin: %s\n", error.what());
+        return 2;
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "velora-standin: %s\n", error.what());
+        return 1;
+    }
+    return 0;
+}

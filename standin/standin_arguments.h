@@ -1,0 +1,30 @@
+#pragma once
+// The stand-in player's command line: velora-standin PLUGIN.dll IN.wav OUT.wav [--block FRAMES].
+
+#include <cstdint>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+// The player hands its DSP plug-in blocks of 576 frames.
+inline constexpr int32_t kPlayerBlockFrames = 576;
+
+inline constexpr char kStandinUsage[] =
+    "usage: velora-standin PLUGIN.dll IN.wav OUT.wav [--block FRAMES]";
+
+struct StandinArguments {
+    std::string pluginPath;
+    std::string inputPath;
+    std::string outputPath;
+    int32_t blockFrames = kPlayerBlockFrames;
+};
+
+// A command line that names no run; the message says what is wrong with it.
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Takes the arguments after the program's name.
+StandinArguments ParseStandinArguments(std::span<const std::string_view> arguments);
