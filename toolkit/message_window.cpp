@@ -20,7 +20,9 @@ TMessageWindow::TMessageWindow(TWndMethod method) : method_(method) {
     // A hidden top-level window, not a message-only one: broadcasts such as "TaskbarCreated"
     // must reach it.
     handle_ = ::CreateWindowExA(WS_EX_TOOLWINDOW, kWindowClass, "", WS_POPUP, 0, 0, 0, 0,
-                                nullptr, nullptr, ModuleInstance(), this);
+                                nullptr, nullptr, ModuleInstance(), nullptr);
+    // Bound only now: the method sees no message before its owner is fully made.
+    if (handle_) ::SetWindowLongPtrA(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
 TMessageWindow::~TMessageWindow() {
@@ -36,12 +38,6 @@ LRESULT TMessageWindow::DefaultHandler(const TMessage& message) const {
 
 LRESULT CALLBACK TMessageWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
                                             LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* created = static_cast<TMessageWindow*>(
-            reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        created->handle_ = window;
-        ::SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
-    }
     auto* self = reinterpret_cast<TMessageWindow*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
     if (!self || !self->method_.Assigned()) return ::DefWindowProcA(window, message, wParam, lParam);
     TMessage dispatched = {message, wParam, lParam, 0};

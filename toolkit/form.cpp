@@ -1,0 +1,141 @@
+#include "toolkit/form.h"
+
+namespace {
+// Posted to a form that chose caFree: it is freed once the close request has unwound.
+constexpr UINT CM_RELEASE = CM_BASE + 0x40;
+}  // namespace
+
+TForm::TForm(TComponent* owner) : TWinControl(owner) {
+    SetVisible(false);
+    SetParentColor(false);
+    SetParentFont(false);
+    SetBounds(CW_USEDEFAULT, CW_USEDEFAULT, 320, 240);
+}
+
+TForm::~TForm() {
+    OnDestroy(this);
+}
+
+void TForm::CreateParams(TCreateParams& params) {
+    TWinControl::CreateParams(params);
+    params.ExStyle |= WS_EX_CONTROLPARENT;
+    switch (borderStyle_) {
+    case TFormBorderStyle::bsDialog:
+        params.Style |= WS_POPUP | WS_CAPTION | WS_SYSMENU;
+        params.ExStyle |= WS_EX_DLGMODALFRAME;
+        break;
+    case TFormBorderStyle::bsSingle:
+        params.Style |= WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+        break;
+    case TFormBorderStyle::bsSizeable:
+        params.Style |= WS_OVERLAPPEDWINDOW;
+        break;
+    case TFormBorderStyle::bsNone:
+        params.Style |= WS_POPUP;
+        break;
+    }
+}
+
+void TForm::SetClientSize(int width, int height) {
+    RECT outside = {0, 0, width, height};
+    TCreateParams params;
+    CreateParams(params);
+    ::AdjustWindowRectEx(&outside, params.Style, FALSE, params.ExStyle);
+    SetBounds(Left(), Top(), outside.right - outside.left, outside.bottom - outside.top);
+}
+
+void TForm::SetIcon(HICON icon) {
+    ::SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    ::SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+}
+
+void TForm::Show() {
+    Handle();
+    SetVisible(true);
+    ::SetForegroundWindow(Handle());
+}
+
+void TForm::Hide() { SetVisible(false); }
+
+void TForm::Close() {
+    bool canClose = true;
+    OnCloseQuery(this, canClose);
+    if (!canClose) return;
+    TCloseAction action = TCloseAction::caHide;
+    OnClose(this, action);
+    if (modal_ && action != TCloseAction::caNone) {
+        modalResult_ = mrCancel;
+        return;
+    }
+    switch (action) {
+    case TCloseAction::caHide:
+        Hide();
+        break;
+    case TCloseAction::caMinimize:
+        ::ShowWindow(Handle(), SW_MINIMIZE);
+        break;
+    case TCloseAction::caFree:
+        if (!freeing_) {
+            freeing_ = true;
+            ::PostMessageA(Handle(), CM_RELEASE, 0, 0);
+        }
+        break;
+    case TCloseAction::caNone:
+        break;
+    }
+}
+
+int TForm::ShowModal() {
+    HWND owner = ParentWindow();
+    const bool ownerWasEnabled = owner && ::IsWindowEnabled(owner);
+    if (ownerWasEnabled) ::EnableWindow(owner, FALSE);
+    modal_ = true;
+    modalResult_ = mrNone;
+    Show();
+    MSG message = {};
+    while (modalResult_ == mrNone) {
+        if (::GetMessageA(&message, nullptr, 0, 0) <= 0) {
+            // The quit request belongs to the loop outside this one.
+            ::PostQuitMessage(static_cast<int>(message.wParam));
+            if (modalResult_ == mrNone) modalResult_ = mrCancel;
+            break;
+        }
+        ::TranslateMessage(&message);
+        ::DispatchMessageA(&message);
+    }
+    // The owner is enabled before this form hides, so the system gives it the activation back.
+    if (ownerWasEnabled) ::EnableWindow(owner, TRUE);
+    Hide();
+    modal_ = false;
+    return modalResult_;
+}
+
+void TForm::Loaded() {
+    TWinControl::Loaded();
+    OnCreate(this);
+}
+
+void TForm::WndProc(TMessage& message) {
+    switch (message.Msg) {
+    case WM_SHOWWINDOW:
+        // Only a change made to this window itself, not one that follows its owner.
+        if (message.LParam != 0) break;
+        if (message.WParam)
+            OnShow(this);
+        else
+            OnHide(this);
+        break;
+    case WM_CLOSE:
+        Close();
+        return;
+    case CM_RELEASE:
+        delete this;
+        return;
+    case CM_VISIBLECHANGED:
+        if (HandleAllocated()) ::ShowWindow(Handle(), Visible() ? SW_SHOW : SW_HIDE);
+        return;
+    default:
+        break;
+    }
+    TWinControl::WndProc(message);
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "toolkit/win_control.h"
+
+enum class TFormBorderStyle { bsDialog, bsSingle, bsSizeable, bsNone };
+enum class TCloseAction { caNone, caHide, caFree, caMinimize };
+
+using TCloseQueryEvent = TEvent<TObject*, bool&>;
+using TCloseEvent = TEvent<TObject*, TCloseAction&>;
+
+constexpr int mrNone = 0;
+constexpr int mrOk = 1;
+constexpr int mrCancel = 2;
+
+// A top-level window holding controls. OnCreate follows the "loaded" step (EndLoading);
+// OnShow and OnHide come as the window turns visible or invisible; a close request asks
+// OnCloseQuery, then OnClose picks what closing does (hiding, by default); OnDestroy runs first
+// in the destructor. A form can be owned by another window and shown modally.
+class TForm : public TWinControl {
+public:
+    explicit TForm(TComponent* owner);
+    ~TForm() override;
+
+    TFormBorderStyle BorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(TFormBorderStyle style) { borderStyle_ = style; }
+    void SetClientSize(int width, int height);
+    void SetIcon(HICON icon);
+
+    void Show();
+    void Hide();
+    // Asks OnCloseQuery, then acts on OnClose's choice.
+    void Close();
+    // Shows the form, disabling its owner window, until ModalResult is set; returns it.
+    int ShowModal();
+    int ModalResult() const { return modalResult_; }
+    void SetModalResult(int result) { modalResult_ = result; }
+    bool Modal() const { return modal_; }
+
+    void Loaded() override;
+    void WndProc(TMessage& message) override;
+
+    TNotifyEvent OnCreate;
+    TNotifyEvent OnShow;
+    TNotifyEvent OnHide;
+    TCloseQueryEvent OnCloseQuery;
+    TCloseEvent OnClose;
+    TNotifyEvent OnDestroy;
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+
+private:
+    TFormBorderStyle borderStyle_ = TFormBorderStyle::bsSizeable;
+    int modalResult_ = mrNone;
+    bool modal_ = false;
+    bool freeing_ = false;
+};
