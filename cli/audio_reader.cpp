@@ -4,7 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstring>
 
 #include "cli/command_failure.h"
@@ -14,6 +16,13 @@ namespace {
 std::string WithoutFinalStop(std::string text) {
     if (!text.empty() && text.back() == '.') text.pop_back();
     return text;
+}
+
+// Full scale is 1.0 as libsndfile scales 16-bit samples (1/32768); values beyond it are limited,
+// and a sample that is not a number becomes silence.
+int16_t SampleFromFloat(float value) {
+    const double scaled = std::isnan(value) ? 0.0 : std::clamp(value * 32768.0, -32768.0, 32767.0);
+    return static_cast<int16_t>(std::lrint(scaled));
 }
 
 }  // namespace
@@ -33,8 +42,8 @@ AudioReader::AudioReader(const std::string& path) : path_(path) {
         ::close(descriptor_);
         throw RuntimeFailure("cannot read '" + path + "': " + reason);
     }
-    // Floating-point sources may exceed full scale: limit such samples instead of letting them wrap.
-    sf_command(file_, SFC_SET_CLIPPING, nullptr, SF_TRUE);
+    const int encoding = info_.format & SF_FORMAT_SUBMASK;
+    floatingPoint_ = encoding == SF_FORMAT_FLOAT || encoding == SF_FORMAT_DOUBLE;
 }
 
 AudioReader::~AudioReader() {
@@ -43,7 +52,15 @@ AudioReader::~AudioReader() {
 }
 
 int64_t AudioReader::Read(int16_t* samples, int64_t frames) {
-    const sf_count_t read = sf_readf_short(file_, samples, frames);
+    sf_count_t read = 0;
+    if (floatingPoint_) {
+        floatSamples_.resize(static_cast<size_t>(frames) * info_.channels);
+        read = sf_readf_float(file_, floatSamples_.data(), frames);
+        std::transform(floatSamples_.begin(), floatSamples_.begin() + read * info_.channels, samples,
+                       SampleFromFloat);
+    } else {
+        read = sf_readf_short(file_, samples, frames);
+    }
     if (read < frames && sf_error(file_) != SF_ERR_NO_ERROR) {
         throw RuntimeFailure("cannot read '" + path_ + "': " + WithoutFinalStop(sf_strerror(file_)));
     }

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class AudioReader {
 public:
@@ -27,4 +28,8 @@ private:
     int descriptor_ = -1;
     SNDFILE* file_ = nullptr;
     SF_INFO info_{};
+    // Floating-point samples come in through this buffer: libsndfile hands them out as 16-bit
+    // values without scaling, which turns a normal file into near silence.
+    bool floatingPoint_ = false;
+    std::vector<float> floatSamples_;
 };

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -35,7 +36,7 @@ mode_t NewFileMode() {
 
 AudioWriter::AudioWriter(const std::string& path, const OutputFormat& format, int32_t sampleRate,
                          int32_t channels)
-    : path_(path) {
+    : path_(path), format_(format), channels_(channels) {
     const std::filesystem::path target(path);
     struct stat status {};
     if (!target.has_filename() || (::stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode))) {
@@ -74,7 +75,16 @@ void AudioWriter::Discard() {
 }
 
 void AudioWriter::Write(const int16_t* samples, int64_t frames) {
-    if (sf_writef_short(file_, samples, frames) != frames) Fail(sf_strerror(file_));
+    sf_count_t written = 0;
+    if (format_.encodesFloat) {
+        floatSamples_.resize(static_cast<size_t>(frames) * channels_);
+        std::transform(samples, samples + floatSamples_.size(), floatSamples_.begin(),
+                       [](int16_t sample) { return sample / 32768.0f; });
+        written = sf_writef_float(file_, floatSamples_.data(), frames);
+    } else {
+        written = sf_writef_short(file_, samples, frames);
+    }
+    if (written != frames) Fail(sf_strerror(file_));
 }
 
 void AudioWriter::Commit() {

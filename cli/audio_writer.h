@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "cli/output_format.h"
 
@@ -27,6 +28,9 @@ private:
     void Fail(const std::string& reason) const;
 
     std::string path_;
+    OutputFormat format_;
+    int32_t channels_;
+    std::vector<float> floatSamples_;
     std::string temporaryPath_;
     int descriptor_ = -1;
     SNDFILE* file_ = nullptr;

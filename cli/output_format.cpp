@@ -16,17 +16,17 @@ struct ExtensionFormat {
 
 // Every format keeps 16-bit samples, except the lossy ones, which have no sample width.
 const std::array<ExtensionFormat, 11> kFormats = {{
-    {"wav", {SF_FORMAT_WAV | SF_FORMAT_PCM_16, "WAV 16-bit"}},
-    {"flac", {SF_FORMAT_FLAC | SF_FORMAT_PCM_16, "FLAC 16-bit"}},
-    {"ogg", {SF_FORMAT_OGG | SF_FORMAT_VORBIS, "Ogg Vorbis"}},
-    {"oga", {SF_FORMAT_OGG | SF_FORMAT_VORBIS, "Ogg Vorbis"}},
-    {"mp3", {SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III, "MP3"}},
-    {"aiff", {SF_FORMAT_AIFF | SF_FORMAT_PCM_16, "AIFF 16-bit"}},
-    {"aif", {SF_FORMAT_AIFF | SF_FORMAT_PCM_16, "AIFF 16-bit"}},
-    {"au", {SF_FORMAT_AU | SF_FORMAT_PCM_16, "AU 16-bit"}},
-    {"snd", {SF_FORMAT_AU | SF_FORMAT_PCM_16, "AU 16-bit"}},
-    {"caf", {SF_FORMAT_CAF | SF_FORMAT_PCM_16, "CAF 16-bit"}},
-    {"w64", {SF_FORMAT_W64 | SF_FORMAT_PCM_16, "Wave64 16-bit"}},
+    {"wav", {SF_FORMAT_WAV | SF_FORMAT_PCM_16, "WAV 16-bit", false}},
+    {"flac", {SF_FORMAT_FLAC | SF_FORMAT_PCM_16, "FLAC 16-bit", false}},
+    {"ogg", {SF_FORMAT_OGG | SF_FORMAT_VORBIS, "Ogg Vorbis", true}},
+    {"oga", {SF_FORMAT_OGG | SF_FORMAT_VORBIS, "Ogg Vorbis", true}},
+    {"mp3", {SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III, "MP3", true}},
+    {"aiff", {SF_FORMAT_AIFF | SF_FORMAT_PCM_16, "AIFF 16-bit", false}},
+    {"aif", {SF_FORMAT_AIFF | SF_FORMAT_PCM_16, "AIFF 16-bit", false}},
+    {"au", {SF_FORMAT_AU | SF_FORMAT_PCM_16, "AU 16-bit", false}},
+    {"snd", {SF_FORMAT_AU | SF_FORMAT_PCM_16, "AU 16-bit", false}},
+    {"caf", {SF_FORMAT_CAF | SF_FORMAT_PCM_16, "CAF 16-bit", false}},
+    {"w64", {SF_FORMAT_W64 | SF_FORMAT_PCM_16, "Wave64 16-bit", false}},
 }};
 
 }  // namespace

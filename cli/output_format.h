@@ -8,6 +8,9 @@
 struct OutputFormat {
     int sndfileFormat;  // major format and encoding, as libsndfile names them
     const char* name;
+    // The lossy encoders are handed floating-point samples: libsndfile's MP3 encoder garbles
+    // 16-bit stereo, leaking one channel into the other.
+    bool encodesFloat;
 };
 
 // The format for this file name's extension (case does not matter), or nothing when the
