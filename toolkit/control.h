@@ -130,6 +130,8 @@ protected:
     virtual void FontChanged();
 
     void SetBoundsFields(int left, int top, int width, int height);
+    // Records a caption the window already shows (typed by the user), without any notice.
+    void StoreCaption(const std::string& caption) { caption_ = caption; }
     // The colour or font of the parent changed; the control follows if it takes them over.
     void ParentColorChanged(TColor color);
     void ParentFontChanged(const TFont& font);

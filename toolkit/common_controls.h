@@ -1,0 +1,4 @@
+#pragma once
+
+// Registers the common control classes the toolkit wraps, once per process.
+void InitCommonControlsOnce();
