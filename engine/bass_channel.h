@@ -1,13 +1,104 @@
 #pragma once
+// The bass channel: the low end held steady by its own AGC, driven into the phatt gain stage,
+// coloured by resonant low-pass sections, separated in stereo and compressed with 199 frames
+// of look-ahead.
 
 #include <cstdint>
 
+#include "engine/channel_pair.h"
 #include "engine/coefficients.h"
 #include "engine/engine_inputs.h"
 #include "engine/engine_state.h"
+#include "engine/gain_rule.h"
+#include "engine/sample_limits.h"
 
-// Runs the bass channel over a piece of the scratch copy and overwrites every frame there with
-// its 16-bit bass result, delayed by 199 frames. With stereo false the copy holds one value
-// per frame, fed to both paths.
-void BassPass(EngineState& state, const BlockCoefficients& c, const EngineInputs& inputs,
-              int16_t* copy, int32_t frames, bool stereo);
+// The channel's memories and coefficients for one block, held in locals so that the compiler
+// keeps them in registers; Finish puts the memories back.
+struct BassChannel {
+    EngineState& s;
+    const EngineInputs& inputs;
+    const PairPole kBassIn, kBassLeak, kBassDc, kBassAgc;
+    const PairPole kColor1, kColor2, kColor3, kResonance1, kResonance2;
+    const ChannelPair bassInputGain, phattDrive, colorGain, resonanceDrive, bassOutputGain;
+    const double bassSeparation, bassAgcCeiling;
+    ChannelPair bassLp, bassDcLp, bassAgcLp, colorLp1, colorLp2, colorLp3, resonanceLp1, resonanceLp2;
+    double bassAgcGain, phattGain, bassCompGain, bassCompSmooth1, bassCompSmooth2;
+    int32_t ringPos;
+
+    BassChannel(EngineState& state, const BlockCoefficients& c, const EngineInputs& in)
+        : s(state), inputs(in),
+          kBassIn(Packed(c.kBassIn)), kBassLeak(Packed(c.kBassLeak)), kBassDc(Packed(c.kBassDc)),
+          kBassAgc(Packed(c.kBassAgc)), kColor1(Packed(c.kColor1)), kColor2(Packed(c.kColor2)),
+          kColor3(Packed(c.kColor3)), kResonance1(Packed(c.kResonance1)),
+          kResonance2(Packed(c.kResonance2)),
+          bassInputGain(c.bassInputGain), phattDrive(c.phattDrive), colorGain(c.colorGain),
+          resonanceDrive(c.resonanceDrive), bassOutputGain(c.bassOutputGain),
+          bassSeparation(c.bassSeparation), bassAgcCeiling(c.bassAgcCeiling),
+          bassLp(LoadPair(s.bassLp)), bassDcLp(LoadPair(s.bassDcLp)), bassAgcLp(LoadPair(s.bassAgcLp)),
+          colorLp1(LoadPair(s.colorLp1)), colorLp2(LoadPair(s.colorLp2)), colorLp3(LoadPair(s.colorLp3)),
+          resonanceLp1(LoadPair(s.resonanceLp1)), resonanceLp2(LoadPair(s.resonanceLp2)),
+          bassAgcGain(s.bassAgcGain), phattGain(s.phattGain), bassCompGain(s.bassCompGain),
+          bassCompSmooth1(s.bassCompSmooth1), bassCompSmooth2(s.bassCompSmooth2),
+          ringPos(s.bassRingPos) {}
+
+    // One frame: the input pair in, the bass result of 199 frames ago out, as 16-bit values.
+    [[gnu::always_inline]] __m128i Frame(ChannelPair input) {
+        const ChannelPair bassIn = Single(input * kSampleIn);
+        bassLp = Single(bassLp * kBassIn.complement + bassIn * bassInputGain * kBassIn.k);
+        bassLp = Single(bassLp * kBassLeak.complement);
+        bassDcLp = Single(bassDcLp * kBassDc.complement + bassLp * kBassDc.k);
+        bassLp = Single(bassLp - bassDcLp);
+        bassAgcLp = Single(bassAgcLp * kBassAgc.complement + bassLp * bassAgcGain * kBassAgc.k);
+        bassAgcGain = NextGain(bassAgcGain, AnyAbove(Abs(bassAgcLp), 0.8), bassAgcCeiling, 0.999,
+                               1.000003, 0.9999);
+
+        const ChannelPair phattOut = Single(bassAgcLp * phattGain * phattDrive);
+        ChannelPair colorIn = Single(phattOut * colorGain);
+        const double d = Single((colorIn.First() - colorIn.Second()) * bassSeparation);
+        colorIn = Single(colorIn + Mirror(d));
+        if (ReadInput(inputs.soft)) {
+            phattGain = NextGain(phattGain, AnyAbove(Abs(colorIn), 1.0), 1.0, 0.993, 1.003, 0.999);
+        } else {
+            phattGain = NextGain(phattGain, AnyAbove(colorIn, 0.7), 1.0, 0.99, 1.004, 0.999);
+        }
+
+        colorLp1 = Single(colorLp1 * kColor1.complement + colorIn * resonanceDrive * kColor1.k);
+        colorLp2 = Single(colorLp2 * kColor2.complement + colorLp1 * kColor2.k);
+        resonanceLp1 = Single(resonanceLp1 * kResonance1.complement + colorLp2 * kResonance1.k);
+        colorLp2 = Single(colorLp2 - resonanceLp1);
+        colorLp3 = Single(colorLp3 * kColor3.complement + colorLp2 * kColor3.k);
+        if (ReadInput(inputs.doubleresonance)) {
+            resonanceLp2 = Single(resonanceLp2 * kResonance2.complement + colorLp3 * kResonance2.k);
+            colorLp3 = Single(colorLp3 - resonanceLp2);
+        }
+
+        StorePair(s.bassRing[ringPos], colorLp3);
+        ringPos = ringPos < kLookAheadRing - 1 ? ringPos + 1 : 0;
+        bassCompGain = NextGain(bassCompGain, AnyAbove(Abs(colorLp3 * bassCompGain), 0.9), 1.0,
+                                0.99, 1.0001, 0.9999);
+        bassCompSmooth1 = Single(0.98 * bassCompSmooth1 + 0.02 * bassCompGain);
+        bassCompSmooth2 = Single(0.98 * bassCompSmooth2 + 0.02 * bassCompSmooth1);
+
+        // The oldest ring entry leaves the channel, with the gain of the undelayed signal.
+        const ChannelPair bassFinal =
+            Single(LoadPair(s.bassRing[ringPos]) * bassCompSmooth2 * bassOutputGain);
+        return ToSamples(bassFinal * 32766.0);
+    }
+
+    void Finish() {
+        StorePair(s.bassLp, bassLp);
+        StorePair(s.bassDcLp, bassDcLp);
+        StorePair(s.bassAgcLp, bassAgcLp);
+        StorePair(s.colorLp1, colorLp1);
+        StorePair(s.colorLp2, colorLp2);
+        StorePair(s.colorLp3, colorLp3);
+        StorePair(s.resonanceLp1, resonanceLp1);
+        StorePair(s.resonanceLp2, resonanceLp2);
+        s.bassAgcGain = Single(bassAgcGain);
+        s.phattGain = Single(phattGain);
+        s.bassCompGain = Single(bassCompGain);
+        s.bassCompSmooth1 = Single(bassCompSmooth1);
+        s.bassCompSmooth2 = Single(bassCompSmooth2);
+        s.bassRingPos = ringPos;
+    }
+};

@@ -7,7 +7,8 @@ inline constexpr int kLookAheadRing = 200;      // bass and music rings: 199 fra
 inline constexpr int kSurroundRing = 2101;      // surround ring: up to 2,100 frames of delay
 
 // Filter memories, gains, delay rings and their positions. Index 0 is the first channel of a
-// frame, index 1 the second. Set to the start values once and never reset.
+// frame, index 1 the second; the rings hold one such pair per position. Set to the start
+// values once and never reset.
 struct EngineState {
     // Bass channel.
     float bassLp[2] = {0, 0};
@@ -23,7 +24,7 @@ struct EngineState {
     float bassCompGain = 1.0f;
     float bassCompSmooth1 = 1.0f;
     float bassCompSmooth2 = 1.0f;
-    float bassRing[2][kLookAheadRing] = {};
+    float bassRing[kLookAheadRing][2] = {};
     int32_t bassRingPos = 0;
 
     // Music channel.
@@ -32,12 +33,12 @@ struct EngineState {
     float musicAgcGain[2] = {1.3f, 1.3f};
     float surroundLp1[2] = {0, 0};
     float surroundLp2[2] = {0, 0};
-    float surroundRing[2][kSurroundRing] = {};
+    float surroundRing[kSurroundRing][2] = {};
     int32_t surroundRingPos = 0;
     float wideMemory = 0;
     float trebleLp1[2] = {0, 0};
     float trebleLp2[2] = {0, 0};
-    float musicRing[2][kLookAheadRing] = {};
+    float musicRing[kLookAheadRing][2] = {};
     int32_t musicRingPos = 0;
     float loudLowLp[2] = {0, 0};
     float loudHighLp[2] = {0, 0};

@@ -4,11 +4,28 @@
 #include "tests/native/engine_reference.h"
 
 #include <algorithm>
+#include <cmath>
 
-#include "engine/filters.h"
+#include "engine/gain_rule.h"
 #include "engine/sample_limits.h"
 
 namespace {
+
+void LowPass(float& y, double x, OnePole pole) {
+    y = Single(static_cast<double>(y) * pole.complement + x * pole.k);
+}
+
+float HighPass(float& y, float x, OnePole pole) {
+    LowPass(y, x, pole);
+    return Single(static_cast<double>(x) - y);
+}
+
+bool Above(double x, double threshold) { return std::fabs(x) > threshold; }
+
+void StepGain(float& gain, bool triggered, double ceiling, double down, double up, double settle) {
+    const double g = gain;
+    gain = Single(g * (triggered ? down : (g < ceiling ? up : settle)));
+}
 
 void ReferenceBassPass(ReferenceState& s, const BlockCoefficients& c, const EngineInputs& inputs,
               int16_t* copy, int32_t frames, bool stereo) {
