@@ -28,8 +28,7 @@ protected:
     VeloraRun Refused(const std::vector<std::string>& arguments, int exitCode) {
         const VeloraRun run = RunVelora(arguments);
         EXPECT_EQ(run.exitCode, exitCode) << run.err;
-        EXPECT_EQ(LineCount(run.err), 1) << run.err;
-        EXPECT_EQ(run.err.rfind("velora: ", 0), 0u) << run.err;
+        EXPECT_TRUE(IsOneMessageLine(run.err)) << run.err;
         EXPECT_EQ(run.out, "");
         return run;
     }
@@ -39,30 +38,13 @@ protected:
     ScratchFolder folder_;
 };
 
-TEST_F(ProcessRefusal, BadSettingsAreUsageErrors) {
+TEST_F(ProcessRefusal, CommandLineMistakesAreUsageErrors) {
     const std::string in = folder_ / "in.wav", out = folder_ / "out.wav";
     EXPECT_NE(Refused({"process", in, out, "--set", "loud=1"}, 2).err.find("'loud'"), std::string::npos);
     EXPECT_NE(Refused({"process", in, out, "--set", "3d=101"}, 2).err.find("101"), std::string::npos);
-    Refused({"process", in, out, "--set", "3d=-1"}, 2);
-    Refused({"process", in, out, "--set", "3d=4.5"}, 2);
     EXPECT_NE(Refused({"process", in, out, "--set", "soft=2"}, 2).err.find("0 or 1"), std::string::npos);
-    Refused({"process", in, out, "--set", "soft"}, 2);
-    Refused({"process", in, out, "--set"}, 2);
-    ExpectFolderHoldsOnly({"in.wav"});
-}
-
-TEST_F(ProcessRefusal, BadCommandLinesAreUsageErrors) {
-    const std::string in = folder_ / "in.wav", out = folder_ / "out.wav";
     Refused({"process", in, out, "--block", "0"}, 2);
-    Refused({"process", in, out, "--block", "16384"}, 2);
-    Refused({"process", in, out, "--block", "many"}, 2);
-    Refused({"process", in, out, "--loud"}, 2);
-    Refused({"process", in}, 2);
-    Refused({"process", in, out, folder_ / "third.wav"}, 2);
-    Refused({"mix", in, out}, 2);
-    Refused({}, 2);
     EXPECT_NE(Refused({"process", in, folder_ / "out.xyz"}, 2).err.find("wav, flac"), std::string::npos);
-    Refused({"process", in, folder_ / "out"}, 2);
     ExpectFolderHoldsOnly({"in.wav"});
 }
 

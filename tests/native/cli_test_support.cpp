@@ -170,7 +170,6 @@ pid_t StartVelora(const std::vector<std::string>& arguments) {
     return Spawn(arguments, "/dev/null", "/dev/null", std::filesystem::current_path());
 }
 
-int LineCount(const std::string& text) {
-    const auto ends = std::count(text.begin(), text.end(), '\n');
-    return static_cast<int>(ends) + (!text.empty() && text.back() != '\n' ? 1 : 0);
+bool IsOneMessageLine(const std::string& text) {
+    return text.starts_with("velora: ") && text.find('\n') == text.size() - 1;
 }

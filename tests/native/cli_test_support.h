@@ -66,5 +66,5 @@ VeloraRun RunVeloraOnTerminal(const std::vector<std::string>& arguments);
 // Starts the velora executable without waiting; its output is discarded.
 pid_t StartVelora(const std::vector<std::string>& arguments);
 
-// Counts the lines of a text (a last line without a line end counts too).
-int LineCount(const std::string& text);
+// "velora: ...\n": exactly one line, as every refusal must be.
+bool IsOneMessageLine(const std::string& text);
