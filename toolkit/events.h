@@ -11,8 +11,10 @@ class TEvent {
 public:
     TEvent() = default;
 
-    template <typename T>
-    TEvent(T* object, void (T::*method)(Args...)) : object_(object), invoke_(&Invoke<T>) {
+    // The object may be of a class derived from the one that declares the method.
+    template <typename T, typename Object>
+    TEvent(Object* object, void (T::*method)(Args...))
+        : object_(static_cast<T*>(object)), invoke_(&Invoke<T>) {
         static_assert(sizeof(method) <= sizeof(method_), "member function pointer too large");
         std::memcpy(method_, &method, sizeof(method));
     }

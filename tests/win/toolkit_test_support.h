@@ -1,0 +1,50 @@
+#pragma once
+
+#include <windows.h>
+
+#include "toolkit/bitmap.h"
+#include "toolkit/form.h"
+
+// Runs the messages waiting for this thread.
+inline void PumpMessages() {
+    MSG message;
+    while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        ::TranslateMessage(&message);
+        ::DispatchMessageA(&message);
+    }
+}
+
+// Runs messages for a while, so timers can tick.
+inline void PumpMessagesFor(DWORD milliseconds) {
+    const DWORD start = ::GetTickCount();
+    while (::GetTickCount() - start < milliseconds) {
+        PumpMessages();
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    }
+}
+
+inline LPARAM PointParam(int x, int y) { return MAKELPARAM(x, y); }
+
+// One shown top-level form, in one plain colour, that the controls under test are put on and
+// taken off again. It is shared and never hidden: hiding a window costs two seconds under wine
+// without a window manager.
+inline TForm* TestForm(TColor color) {
+    static TForm* const form = [] {
+        auto* shown = new TForm(nullptr);
+        shown->SetBorderStyle(TFormBorderStyle::bsNone);
+        shown->SetBounds(40, 40, 320, 240);
+        shown->Show();
+        return shown;
+    }();
+    form->SetColor(color);
+    form->Repaint();
+    PumpMessages();
+    return form;
+}
+
+// What a windowed or custom control paints, taken off-screen.
+template <typename Control>
+void PaintInto(Control& control, TBitmap& bitmap) {
+    bitmap.SetSize(control.Width(), control.Height());
+    control.PaintWindow(bitmap.Canvas().Handle());
+}
