@@ -1,8 +1,7 @@
 #pragma once
 
+#include "toolkit/alignment.h"
 #include "toolkit/win_control.h"
-
-enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
 
 // A caption on its parent's background (the platform's static text control). With AutoSize
 // it takes the size of its text.
