@@ -48,3 +48,17 @@ void PaintInto(Control& control, TBitmap& bitmap) {
     bitmap.SetSize(control.Width(), control.Height());
     control.PaintWindow(bitmap.Canvas().Handle());
 }
+
+// What a graphic control paints, taken off-screen through the paint message its parent sends.
+inline void PaintGraphicInto(TControl& control, TBitmap& bitmap) {
+    bitmap.SetSize(control.Width(), control.Height());
+    control.Perform(WM_PAINT, reinterpret_cast<WPARAM>(bitmap.Canvas().Handle()));
+}
+
+// A pixel of a window as it shows on the screen.
+inline TColor ScreenPixel(HWND window, int x, int y) {
+    HDC dc = ::GetDC(window);
+    const COLORREF color = ::GetPixel(dc, x, y);
+    ::ReleaseDC(window, dc);
+    return color;
+}
