@@ -8,6 +8,7 @@
 
 TTrackBar::TTrackBar(TComponent* owner) : TWinControl(owner) {
     SetTabStop(true);
+    SetParentColor(true);
     SetBounds(0, 0, 150, 45);
 }
 
