@@ -27,7 +27,7 @@ int16_t Peek(const std::vector<int16_t>& samples, size_t at) {
 
 }  // namespace
 
-TEST(PluginLifecycle, OtherSampleWidthsComeBackUntouched) {
+TEST(PluginLifecycle, BlocksTheEngineCannotTakeComeBackUntouchedWithTheirFrameCount) {
     PluginUnderTest& plugin = PluginUnderTest::Get();
     plugin.StartIfStopped();
     DspModule& module = plugin.Module();
@@ -45,6 +45,16 @@ TEST(PluginLifecycle, OtherSampleWidthsComeBackUntouched) {
         EXPECT_EQ(module.ModifySamples(&module, raw.data(), kPlayerBlock, bits, 2, 44100), kPlayerBlock);
         EXPECT_EQ(raw, before);
     }
+
+    // Nonsense from the player: nothing is read or written and the count comes back as given.
+    const std::vector<int16_t> untouched = TestTone(kPlayerBlock, 2);
+    block = untouched;
+    EXPECT_EQ(module.ModifySamples(&module, nullptr, kPlayerBlock, 16, 2, 44100), kPlayerBlock);
+    EXPECT_EQ(module.ModifySamples(&module, block.data(), 0, 16, 2, 44100), 0);
+    EXPECT_EQ(module.ModifySamples(&module, block.data(), -5, 16, 2, 44100), -5);
+    EXPECT_EQ(module.ModifySamples(&module, block.data(), kPlayerBlock, 16, 0, 44100), kPlayerBlock);
+    EXPECT_EQ(module.ModifySamples(&module, block.data(), kPlayerBlock, 16, 2, 0), kPlayerBlock);
+    EXPECT_EQ(block, untouched);
 }
 
 TEST(PluginLifecycle, StopWaitsForTheBlockInFlightAndLaterBlocksComeBackUntouched) {
