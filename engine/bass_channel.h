@@ -19,7 +19,8 @@ struct BassChannel {
     const EngineInputs& inputs;
     const PairPole kBassIn, kBassLeak, kBassDc, kBassAgc;
     const PairPole kColor1, kColor2, kColor3, kResonance1, kResonance2;
-    const ChannelPair bassInputGain, phattDrive, colorGain, resonanceDrive, bassOutputGain;
+    const StoredPair leakComplement, colorGainStored;
+    const ChannelPair bassInputGain, phattDrive, resonanceDrive, bassOutputGain;
     const double bassSeparation, bassAgcCeiling;
     ChannelPair bassLp, bassDcLp, bassAgcLp, colorLp1, colorLp2, colorLp3, resonanceLp1, resonanceLp2;
     double bassAgcGain, phattGain, bassCompGain, bassCompSmooth1, bassCompSmooth2;
@@ -32,7 +33,8 @@ struct BassChannel {
           kBassAgc(Packed(c.kBassAgc)), kColor1(Packed(c.kColor1)), kColor2(Packed(c.kColor2)),
           kColor3(Packed(c.kColor3)), kResonance1(Packed(c.kResonance1)),
           kResonance2(Packed(c.kResonance2)),
-          bassInputGain(c.bassInputGain), phattDrive(c.phattDrive), colorGain(c.colorGain),
+          leakComplement(Stored(c.kBassLeak.complement)), colorGainStored(Stored(c.colorGain)),
+          bassInputGain(c.bassInputGain), phattDrive(c.phattDrive),
           resonanceDrive(c.resonanceDrive), bassOutputGain(c.bassOutputGain),
           bassSeparation(c.bassSeparation), bassAgcCeiling(c.bassAgcCeiling),
           bassLp(LoadPair(s.bassLp)), bassDcLp(LoadPair(s.bassDcLp)), bassAgcLp(LoadPair(s.bassAgcLp)),
@@ -49,10 +51,11 @@ struct BassChannel {
     // Input low-pass, leak and DC removal.
     [[gnu::always_inline]] void Input(ChannelPair input) {
         const ChannelPair bassIn = Single(input * kSampleIn);
-        bassLp = Single(bassLp * kBassIn.complement + bassIn * bassInputGain * kBassIn.k);
-        bassLp = Single(bassLp * kBassLeak.complement);
-        bassDcLp = Single(bassDcLp * kBassDc.complement + bassLp * kBassDc.k);
-        bassLp = Single(bassLp - bassDcLp);
+        const StoredPair leaked =
+            Stored(bassLp * kBassIn.complement + bassIn * bassInputGain * kBassIn.k) * leakComplement;
+        const StoredPair dc = Stored(bassDcLp * kBassDc.complement + Widen(leaked) * kBassDc.k);
+        bassDcLp = Widen(dc);
+        bassLp = Widen(leaked - dc);
     }
 
     // The AGC.
@@ -64,10 +67,10 @@ struct BassChannel {
 
     // The phatt gain stage and the stereo separation.
     [[gnu::always_inline]] void Phatt() {
-        const ChannelPair phattOut = Single(bassAgcLp * phattGain * phattDrive);
-        colorIn = Single(phattOut * colorGain);
-        const double d = Single((colorIn.First() - colorIn.Second()) * bassSeparation);
-        colorIn = Single(colorIn + Mirror(d));
+        const StoredPair scaled = Stored(bassAgcLp * phattGain * phattDrive) * colorGainStored;
+        const ChannelPair unseparated = Widen(scaled);
+        const double d = Single((unseparated.First() - unseparated.Second()) * bassSeparation);
+        colorIn = Widen(scaled + Mirror(Stored(d)));
         if (ReadInput(inputs.soft)) {
             phattGain = NextGain(phattGain, AnyAbove(Abs(colorIn), 1.0), 1.0, 0.993, 1.003, 0.999);
         } else {
@@ -78,9 +81,11 @@ struct BassChannel {
     // The colour low-passes with the first resonant high-pass.
     [[gnu::always_inline]] void Color() {
         colorLp1 = Single(colorLp1 * kColor1.complement + colorIn * resonanceDrive * kColor1.k);
-        colorLp2 = Single(colorLp2 * kColor2.complement + colorLp1 * kColor2.k);
-        resonanceLp1 = Single(resonanceLp1 * kResonance1.complement + colorLp2 * kResonance1.k);
-        colorLp2 = Single(colorLp2 - resonanceLp1);
+        const StoredPair color2 = Stored(colorLp2 * kColor2.complement + colorLp1 * kColor2.k);
+        const StoredPair resonance1 =
+            Stored(resonanceLp1 * kResonance1.complement + Widen(color2) * kResonance1.k);
+        resonanceLp1 = Widen(resonance1);
+        colorLp2 = Widen(color2 - resonance1);
     }
 
     // The last colour low-pass with the optional second resonant high-pass.

@@ -25,6 +25,7 @@ struct MusicChannel {
     double wideMemory, musicCompGain, musicCompSmooth;
     int32_t surroundPos, musicPos;
     // Latches between the stages.
+    StoredPair inputStored;
     ChannelPair inputSig, musicSig, trebleSig, entry;
     // The gains each frame in flight entered with, the gains the next frame will enter with
     // unless a trigger intervenes, and what Gains needs to repeat the latest Input.
@@ -69,21 +70,26 @@ struct MusicChannel {
 
     // The surround branch into its ring, the widening and the treble branch.
     [[gnu::always_inline]] void SideAndTreble() {
-        musicSig = inputSig;
-        surroundLp1 = Single(surroundLp1 * kSurround1.complement + musicSig * kSurround1.k);
-        const ChannelPair h = Single(musicSig - surroundLp1);
-        surroundLp2 = Single(surroundLp2 * kSurround2.complement + h * kSurround2.k);
-        StorePair(s.surroundRing[surroundPos], Single(h - surroundLp2));
+        const StoredPair surround1 =
+            Stored(surroundLp1 * kSurround1.complement + inputSig * kSurround1.k);
+        surroundLp1 = Widen(surround1);
+        const StoredPair h = inputStored - surround1;
+        const StoredPair surround2 = Stored(surroundLp2 * kSurround2.complement + Widen(h) * kSurround2.k);
+        surroundLp2 = Widen(surround2);
+        StorePair(s.surroundRing[surroundPos], h - surround2);
         surroundPos = surroundPos < surroundDelay ? surroundPos + 1 : 0;
 
-        const double wideDiff = Single((musicSig.First() - musicSig.Second()) * wideAmount);
+        const double wideDiff = Single((inputSig.First() - inputSig.Second()) * wideAmount);
         wideMemory = ReadInput(inputs.widefilt) ? Single(0.7 * wideMemory + 0.3 * wideDiff) : wideDiff;
-        musicSig = Single(musicSig + Mirror(wideMemory));
+        const StoredPair widened = inputStored + Mirror(Stored(wideMemory));
+        musicSig = Widen(widened);
 
-        trebleLp1 = Single(trebleLp1 * kTreble1.complement + musicSig * kTreble1.k);
-        trebleSig = Single(musicSig - trebleLp1);
-        trebleLp2 = Single(trebleLp2 * kTreble2.complement + trebleSig * kTreble2.k);
-        trebleSig = Single(trebleSig - trebleLp2);
+        const StoredPair treble1 = Stored(trebleLp1 * kTreble1.complement + musicSig * kTreble1.k);
+        trebleLp1 = Widen(treble1);
+        const StoredPair highs = widened - treble1;
+        const StoredPair treble2 = Stored(trebleLp2 * kTreble2.complement + Widen(highs) * kTreble2.k);
+        trebleLp2 = Widen(treble2);
+        trebleSig = Widen(highs - treble2);
     }
 
     // The ring entry with the surround side signal of surroundDelay frames ago (added on the
@@ -130,11 +136,14 @@ struct MusicChannel {
     }
 
     [[gnu::always_inline]] void HighPassInput(ChannelPair input, ChannelPair gains) {
-        inputSig = Single(input * kSampleIn * gains);
-        hipassLp1 = Single(hipassLp1 * kHipass.complement + inputSig * kHipass.k);
-        inputSig = Single(inputSig - hipassLp1);
-        hipassLp2 = Single(hipassLp2 * kHipass.complement + inputSig * kHipass.k);
-        inputSig = Single(inputSig - hipassLp2);
+        const StoredPair scaled = Stored(input * kSampleIn * gains);
+        const StoredPair hipass1 = Stored(hipassLp1 * kHipass.complement + Widen(scaled) * kHipass.k);
+        hipassLp1 = Widen(hipass1);
+        const StoredPair once = scaled - hipass1;
+        const StoredPair hipass2 = Stored(hipassLp2 * kHipass.complement + Widen(once) * kHipass.k);
+        hipassLp2 = Widen(hipass2);
+        inputStored = once - hipass2;
+        inputSig = Widen(inputStored);
     }
 
     // Each channel's gain up below the ceiling, else settled: the step when nothing triggers.
