@@ -46,9 +46,32 @@ inline void StorePair(float* pair, ChannelPair a) {
     _mm_storel_epi64(reinterpret_cast<__m128i*>(pair), _mm_castps_si128(_mm_cvtpd_ps(a.v)));
 }
 
+// The pair's values as stored in single precision, in the low half of a register.
+//
+// A single addition, subtraction or multiplication of two single-precision values rounded once
+// to single precision gives exactly what the operation in double precision rounded to single
+// gives: double carries more than twice the bits of single plus two, so rounding twice never
+// differs from rounding once. Such updates therefore skip the trip through double precision.
+struct StoredPair {
+    __m128 v;
+};
+
+inline StoredPair Stored(ChannelPair a) { return {_mm_cvtpd_ps(a.v)}; }
+inline ChannelPair Widen(StoredPair a) { return ChannelPair(_mm_cvtps_pd(a.v)); }
+
+inline StoredPair operator+(StoredPair a, StoredPair b) { return {_mm_add_ps(a.v, b.v)}; }
+inline StoredPair operator-(StoredPair a, StoredPair b) { return {_mm_sub_ps(a.v, b.v)}; }
+inline StoredPair operator*(StoredPair a, StoredPair b) { return {_mm_mul_ps(a.v, b.v)}; }
+
+inline void StorePair(float* pair, StoredPair a) {
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(pair), _mm_castps_si128(a.v));
+}
+
 // The first lane as is, the second negated: x + Mirror(y) adds y to the first channel and
 // subtracts it from the second.
 inline ChannelPair Mirror(ChannelPair a) { return ChannelPair(_mm_xor_pd(a.v, _mm_set_pd(-0.0, 0.0))); }
+
+inline StoredPair Mirror(StoredPair a) { return {_mm_xor_ps(a.v, _mm_set_ps(0.0f, 0.0f, -0.0f, 0.0f))}; }
 
 inline ChannelPair Abs(ChannelPair a) { return ChannelPair(_mm_andnot_pd(_mm_set1_pd(-0.0), a.v)); }
 

@@ -14,47 +14,105 @@ void EngineEnterBlock(Engine& engine, int32_t sampleRate) {
 
 namespace {
 
-// Runs both channels over a piece whose input sits in the scratch copy: every frame's bass
-// result goes back into the copy, and the mix of bass and music into the caller's samples and
-// the scope ring. The two channels are independent until the mix, so running them frame by
-// frame side by side lets their filter chains overlap in the processor.
-void ProcessPiece(Engine& engine, const BlockCoefficients& c, int16_t* samples, int32_t frames,
-                  int32_t stride) {
-    BassChannel bass(engine.state, c, engine.inputs);
-    MusicChannel music(engine.state, c, engine.inputs);
-    int16_t* copy = engine.inputCopy;
-    int32_t clipCount = engine.clipCount;
-    int32_t scopePos = engine.scopeWritePos;
-    const int32_t second = stride - 1;  // with one value per frame both paths read it
+// Both channels over a piece whose input sits in the scratch copy. Every frame's bass result
+// goes back into the copy, and the mix of bass and music into the caller's samples and the
+// scope ring.
+//
+// The two channels are independent until the mix, and each is a chain of stages that hand a
+// frame on to the next. The loop runs the stages as a pipeline: in each step every stage takes
+// the frame the stage before it finished in the previous step, so the processor works on seven
+// frames at once instead of waiting for one frame's long dependency chain. Later stages run
+// first within a step, so that each reads what its predecessor left one step earlier. The
+// results are those of running every frame through both channels in turn.
+class PiecePipeline {
+public:
+    static constexpr int32_t kStages = 7;
 
-    for (int32_t i = 0; i < frames; ++i) {
-        int16_t* in = copy + i * stride;
-        const ChannelPair input = ChannelPair::Of(in[0], in[second]);
-        const __m128i bassOut = bass.Frame(input);
-        const __m128i musicOut = music.Frame(input, clipCount);
+    PiecePipeline(Engine& engine, const BlockCoefficients& c, int16_t* samples, int32_t frames,
+                  int32_t stride)
+        : engine_(engine), bass_(engine.state, c, engine.inputs), music_(engine.state, c, engine.inputs),
+          copy_(engine.inputCopy), samples_(samples), frames_(frames), stride_(stride),
+          clipCount_(engine.clipCount), scopePos_(engine.scopeWritePos) {}
 
-        // The copy keeps the bass result, the second path's where there is one value per frame.
-        const int32_t bassFirst = _mm_cvtsi128_si32(bassOut);
-        const int32_t bassSecond = _mm_cvtsi128_si32(_mm_srli_si128(bassOut, 4));
-        in[0] = static_cast<int16_t>(bassFirst);
-        in[second] = static_cast<int16_t>(bassSecond);
-
-        // A mono frame's bass value is the second path's, for both sums.
-        const __m128i bassMix = stride == 2 ? bassOut : _mm_shuffle_epi32(bassOut, 0x55);
-        const MixedFrame out = MixFrame(bassMix, musicOut, ReadInput(engine.inputs.inverted), clipCount);
-        int16_t* frame = samples + i * stride;
-        frame[0] = out.first;
-        frame[second] = out.second;
-        engine.display.scopeRing[scopePos].store(out.first, std::memory_order_relaxed);
-        engine.display.scopeRing[scopePos + 1].store(out.second, std::memory_order_relaxed);
-        scopePos = scopePos < kScopeLastPair - 1 ? scopePos + 2 : 0;
+    void Run() {
+        // While the pipeline fills and drains some stages have no frame to work on.
+        const int32_t last = frames_ + kStages - 1;
+        int32_t step = 0;
+        for (; step < kStages - 1 && step < last; ++step) Step<false>(step);
+        for (; step < frames_; ++step) Step<true>(step);
+        for (; step < last; ++step) Step<false>(step);
+        bass_.Finish();
+        music_.Finish();
+        engine_.clipCount = clipCount_;
+        engine_.scopeWritePos = scopePos_;
     }
 
-    bass.Finish();
-    music.Finish();
-    engine.clipCount = clipCount;
-    engine.scopeWritePos = scopePos;
-}
+private:
+    // Stage s works on frame step - s when that frame exists; Full says every stage has one.
+    template <bool Full>
+    [[gnu::always_inline]] bool Has(int32_t step, int32_t stage) const {
+        return Full || (step >= stage && step - stage < frames_);
+    }
+
+    template <bool Full>
+    [[gnu::always_inline]] void Step(int32_t step) {
+        if (Has<Full>(step, 6)) Mix(step - 6, bass_.Output());
+        if (Has<Full>(step, 5)) bass_.Compress();
+        if (Has<Full>(step, 4)) {
+            bass_.Resonance();
+            musicOut_[(step - 4) & 3] = music_.Output(clipCount_);
+        }
+        if (Has<Full>(step, 3)) {
+            bass_.Color();
+            music_.Compress();
+        }
+        if (Has<Full>(step, 2)) {
+            bass_.Phatt();
+            music_.Gains(step - 2, step - 1 < frames_);
+        }
+        if (Has<Full>(step, 1)) {
+            bass_.Agc();
+            music_.SideAndTreble();
+        }
+        if (Has<Full>(step, 0)) {
+            // With one value per frame both paths read it.
+            const int16_t* in = copy_ + step * stride_;
+            const ChannelPair input = ChannelPair::Of(in[0], in[stride_ - 1]);
+            bass_.Input(input);
+            music_.Input(input, step);
+        }
+    }
+
+    [[gnu::always_inline]] void Mix(int32_t frame, __m128i bassOut) {
+        const int32_t second = stride_ - 1;
+        // The copy keeps the bass result, the second path's where there is one value per frame.
+        int16_t* bass = copy_ + frame * stride_;
+        bass[0] = static_cast<int16_t>(_mm_cvtsi128_si32(bassOut));
+        bass[second] = static_cast<int16_t>(_mm_cvtsi128_si32(_mm_srli_si128(bassOut, 4)));
+
+        // A mono frame's bass value is the second path's, for both sums.
+        const __m128i bassMix = stride_ == 2 ? bassOut : _mm_shuffle_epi32(bassOut, 0x55);
+        const MixedFrame out = MixFrame(bassMix, musicOut_[frame & 3],
+                                        ReadInput(engine_.inputs.inverted), clipCount_);
+        int16_t* target = samples_ + frame * stride_;
+        target[0] = out.first;
+        target[second] = out.second;
+        engine_.display.scopeRing[scopePos_].store(out.first, std::memory_order_relaxed);
+        engine_.display.scopeRing[scopePos_ + 1].store(out.second, std::memory_order_relaxed);
+        scopePos_ = scopePos_ < kScopeLastPair - 1 ? scopePos_ + 2 : 0;
+    }
+
+    Engine& engine_;
+    BassChannel bass_;
+    MusicChannel music_;
+    int16_t* copy_;
+    int16_t* samples_;
+    const int32_t frames_;
+    const int32_t stride_;
+    int32_t clipCount_;
+    int32_t scopePos_;
+    __m128i musicOut_[4] = {};  // music results waiting for the bass results of their frames
+};
 
 // The clip ratio of the block turns into the meter's level: it holds each new peak and then
 // falls by 0.001 per processed block.
@@ -85,7 +143,7 @@ void EngineProcessBlock(Engine& engine, int16_t* samples, int32_t frames, int32_
         const int32_t count = frames - done < pieceFrames ? frames - done : pieceFrames;
         int16_t* piece = samples + static_cast<size_t>(done) * stride;
         std::memcpy(engine.inputCopy, piece, static_cast<size_t>(count) * stride * sizeof(int16_t));
-        ProcessPiece(engine, coefficients, piece, count, stride);
+        PiecePipeline(engine, coefficients, piece, count, stride).Run();
     }
     FinishClipStatistics(engine, frames, channels);
 }

@@ -24,6 +24,14 @@ struct MusicChannel {
     ChannelPair trebleLp1, trebleLp2, loudLowLp, loudHighLp;
     double wideMemory, musicCompGain, musicCompSmooth;
     int32_t surroundPos, musicPos;
+    // Latches between the stages.
+    StoredPair inputStored;
+    ChannelPair inputSig, musicSig, trebleSig, entry;
+    // The gains each frame in flight entered with, the gains the next frame will enter with
+    // unless a trigger intervenes, and what Gains needs to repeat the latest Input.
+    ChannelPair gainsOf[4];
+    ChannelPair expectedGains;
+    ChannelPair inputBefore, hipassLp1Before, hipassLp2Before;
 
     MusicChannel(EngineState& state, const BlockCoefficients& c, const EngineInputs& in)
         : s(state), inputs(in),
@@ -40,44 +48,70 @@ struct MusicChannel {
           trebleLp2(LoadPair(s.trebleLp2)), loudLowLp(LoadPair(s.loudLowLp)),
           loudHighLp(LoadPair(s.loudHighLp)), wideMemory(s.wideMemory),
           musicCompGain(s.musicCompGain), musicCompSmooth(s.musicCompSmooth),
-          surroundPos(s.surroundRingPos), musicPos(s.musicRingPos) {}
+          surroundPos(s.surroundRingPos), musicPos(s.musicRingPos), expectedGains(musicAgcGain) {}
 
-    // One frame: the input pair in, the music result of 199 frames ago out as 16-bit values;
-    // conversions that reach the limits are added to clipCount.
-    [[gnu::always_inline]] __m128i Frame(ChannelPair input, int32_t& clipCount) {
-        ChannelPair musicSig = Single(input * kSampleIn * musicAgcGain);
-        hipassLp1 = Single(hipassLp1 * kHipass.complement + musicSig * kHipass.k);
-        musicSig = Single(musicSig - hipassLp1);
-        hipassLp2 = Single(hipassLp2 * kHipass.complement + musicSig * kHipass.k);
-        musicSig = Single(musicSig - hipassLp2);
+    // The stages of one frame, run as a pipeline by the engine, each a frame behind the one
+    // before it; the latches hand the frame on.
+    //
+    // The AGC gains close a loop: a frame's entry steers the gains of the next frame, but the
+    // next frame enters two stages before the entry is known. Input therefore goes ahead with
+    // the gains the frame would get if nothing triggers (what happens on most frames), and
+    // Gains repeats the next frame's Input with the real gains whenever they differ.
 
-        surroundLp1 = Single(surroundLp1 * kSurround1.complement + musicSig * kSurround1.k);
-        const ChannelPair h = Single(musicSig - surroundLp1);
-        surroundLp2 = Single(surroundLp2 * kSurround2.complement + h * kSurround2.k);
-        StorePair(s.surroundRing[surroundPos], Single(h - surroundLp2));
+    // Input with its AGC gains and the two input high-passes.
+    [[gnu::always_inline]] void Input(ChannelPair input, int32_t frame) {
+        inputBefore = input;
+        hipassLp1Before = hipassLp1;
+        hipassLp2Before = hipassLp2;
+        gainsOf[frame & 3] = expectedGains;
+        HighPassInput(input, expectedGains);
+        expectedGains = Linked(IdleGains(expectedGains));
+    }
+
+    // The surround branch into its ring, the widening and the treble branch.
+    [[gnu::always_inline]] void SideAndTreble() {
+        const StoredPair surround1 =
+            Stored(surroundLp1 * kSurround1.complement + inputSig * kSurround1.k);
+        surroundLp1 = Widen(surround1);
+        const StoredPair h = inputStored - surround1;
+        const StoredPair surround2 = Stored(surroundLp2 * kSurround2.complement + Widen(h) * kSurround2.k);
+        surroundLp2 = Widen(surround2);
+        StorePair(s.surroundRing[surroundPos], h - surround2);
         surroundPos = surroundPos < surroundDelay ? surroundPos + 1 : 0;
 
-        const double wideDiff = Single((musicSig.First() - musicSig.Second()) * wideAmount);
+        const double wideDiff = Single((inputSig.First() - inputSig.Second()) * wideAmount);
         wideMemory = ReadInput(inputs.widefilt) ? Single(0.7 * wideMemory + 0.3 * wideDiff) : wideDiff;
-        musicSig = Single(musicSig + Mirror(wideMemory));
+        const StoredPair widened = inputStored + Mirror(Stored(wideMemory));
+        musicSig = Widen(widened);
 
-        trebleLp1 = Single(trebleLp1 * kTreble1.complement + musicSig * kTreble1.k);
-        ChannelPair trebleSig = Single(musicSig - trebleLp1);
-        trebleLp2 = Single(trebleLp2 * kTreble2.complement + trebleSig * kTreble2.k);
-        trebleSig = Single(trebleSig - trebleLp2);
+        const StoredPair treble1 = Stored(trebleLp1 * kTreble1.complement + musicSig * kTreble1.k);
+        trebleLp1 = Widen(treble1);
+        const StoredPair highs = widened - treble1;
+        const StoredPair treble2 = Stored(trebleLp2 * kTreble2.complement + Widen(highs) * kTreble2.k);
+        trebleLp2 = Widen(treble2);
+        trebleSig = Widen(highs - treble2);
+    }
 
-        // The side signal of surroundDelay frames ago: added on the first channel, subtracted
-        // on the second.
+    // The ring entry with the surround side signal of surroundDelay frames ago (added on the
+    // first channel, subtracted on the second), and the AGC gains it steers for the next frame.
+    // nextStarted says whether the next frame has been through Input already.
+    [[gnu::always_inline]] void Gains(int32_t frame, bool nextStarted) {
         const ChannelPair side = LoadPair(s.surroundRing[surroundPos]) * surroundAmount;
-        ChannelPair entry = Single(trebleSig * trebleGain + musicSig + Mirror(side));
-
-        musicAgcGain = NextAgcGains(entry);
-        if (!ReadInput(inputs.stereoagc)) {
-            const double first = musicAgcGain.First();
-            const double second = musicAgcGain.Second();
-            musicAgcGain = first < second ? first : second;
+        entry = Single(trebleSig * trebleGain + musicSig + Mirror(side));
+        musicAgcGain = Linked(NextAgcGains(gainsOf[frame & 3], entry));
+        if (nextStarted &&
+            _mm_movemask_pd(_mm_cmpneq_pd(musicAgcGain.v, gainsOf[(frame + 1) & 3].v)) != 0) {
+            gainsOf[(frame + 1) & 3] = musicAgcGain;
+            hipassLp1 = hipassLp1Before;
+            hipassLp2 = hipassLp2Before;
+            HighPassInput(inputBefore, musicAgcGain);
+            expectedGains = Linked(IdleGains(musicAgcGain));
         }
+    }
 
+    // The loudness contour and the look-ahead compressor: the entry goes into the ring and
+    // steers the gain.
+    [[gnu::always_inline]] void Compress() {
         if (ReadInput(inputs.loudness)) {
             loudLowLp = Single(loudLowLp * kLoudLow.complement + entry * kLoudLow.k);
             loudHighLp = Single(loudHighLp * kLoudHigh.complement + entry * kLoudHigh.k);
@@ -89,7 +123,11 @@ struct MusicChannel {
         musicCompGain = NextGain(musicCompGain, AnyAbove(Abs(entry * musicCompGain * musicCompDrive), 0.9),
                                  1.0, compAttack, compRelease, 0.9999);
         musicCompSmooth = Single(0.95 * musicCompSmooth + 0.05 * musicCompGain);
+    }
 
+    // The ring entry of 199 frames ago leaves as 16-bit values; conversions that reach the
+    // limits are added to clipCount.
+    [[gnu::always_inline]] __m128i Output(int32_t& clipCount) {
         const ChannelPair musicFinal =
             Single(LoadPair(s.musicRing[musicPos]) * musicCompSmooth * musicOutputGain);
         const ChannelPair scaled = musicFinal * 32766.0;
@@ -97,15 +135,38 @@ struct MusicChannel {
         return ToSamples(scaled);
     }
 
-    // Each channel's AGC gain steps down where its own entry is above 0.8, else up below the
-    // ceiling, else settles.
-    [[gnu::always_inline]] ChannelPair NextAgcGains(ChannelPair entry) const {
-        const ChannelPair idle =
-            Select(_mm_cmplt_pd(musicAgcGain.v, _mm_set1_pd(musicAgcCeiling)), 1.000002, 0.99995);
-        const __m128d triggered = _mm_cmpgt_pd(Abs(entry).v, _mm_set1_pd(0.8));
-        // Mostly neither channel triggers; the branch keeps the gains off the entries' path.
-        if (_mm_movemask_pd(triggered) == 0) return Single(musicAgcGain * idle);
-        return Single(musicAgcGain * Select(triggered, 0.9998, idle));
+    [[gnu::always_inline]] void HighPassInput(ChannelPair input, ChannelPair gains) {
+        const StoredPair scaled = Stored(input * kSampleIn * gains);
+        const StoredPair hipass1 = Stored(hipassLp1 * kHipass.complement + Widen(scaled) * kHipass.k);
+        hipassLp1 = Widen(hipass1);
+        const StoredPair once = scaled - hipass1;
+        const StoredPair hipass2 = Stored(hipassLp2 * kHipass.complement + Widen(once) * kHipass.k);
+        hipassLp2 = Widen(hipass2);
+        inputStored = once - hipass2;
+        inputSig = Widen(inputStored);
+    }
+
+    // Each channel's gain up below the ceiling, else settled: the step when nothing triggers.
+    [[gnu::always_inline]] ChannelPair IdleFactors(ChannelPair gains) const {
+        return Select(_mm_cmplt_pd(gains.v, _mm_set1_pd(musicAgcCeiling)), 1.000002, 0.99995);
+    }
+
+    [[gnu::always_inline]] ChannelPair IdleGains(ChannelPair gains) const {
+        return Single(gains * IdleFactors(gains));
+    }
+
+    // Each channel's gain steps down where its own entry is above 0.8, else as when idle.
+    [[gnu::always_inline]] ChannelPair NextAgcGains(ChannelPair gains, ChannelPair frameEntry) const {
+        const __m128d triggered = _mm_cmpgt_pd(Abs(frameEntry).v, _mm_set1_pd(0.8));
+        return Single(gains * Select(triggered, 0.9998, IdleFactors(gains)));
+    }
+
+    // Unless each channel keeps its own gain, both take the smaller one.
+    [[gnu::always_inline]] ChannelPair Linked(ChannelPair gains) const {
+        if (ReadInput(inputs.stereoagc)) return gains;
+        const double first = gains.First();
+        const double second = gains.Second();
+        return first < second ? first : second;
     }
 
     void Finish() {
