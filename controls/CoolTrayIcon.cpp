@@ -46,7 +46,8 @@ TCoolTrayIcon::TCoolTrayIcon(TComponent* owner)
     notifyData_.uFlags = kNormalFlags;
     notifyData_.uCallbackMessage = TrayCallbackMessage;
 
-    iconCycleTimer_ = std::make_unique<TSimpleTimer>(1000, TNotifyEvent(this, &TCoolTrayIcon::CycleTick));
+    iconCycleTimer_ =
+        std::make_unique<TSimpleTimer>(1000, TNotifyEvent(this, &TCoolTrayIcon::CycleTick));
     doubleClickTimer_ =
         std::make_unique<TSimpleTimer>(1000, TNotifyEvent(this, &TCoolTrayIcon::DoubleClickTick));
     leaveTimer_ = std::make_unique<TSimpleTimer>(20, TNotifyEvent(this, &TCoolTrayIcon::LeaveTick));
@@ -212,17 +213,17 @@ void TCoolTrayIcon::HideBalloon() {
 
 void TCoolTrayIcon::ShellNotification(LPARAM event) {
     switch (event) {
-        case NIN_BALLOONHIDE:
-            OnBalloonHintHide(this);
-            return;
-        case NIN_BALLOONTIMEOUT:
-            OnBalloonHintTimeout(this);
-            return;
-        case NIN_BALLOONUSERCLICK:
-            OnBalloonHintClick(this);
-            return;
-        default:
-            break;
+    case NIN_BALLOONHIDE:
+        OnBalloonHintHide(this);
+        return;
+    case NIN_BALLOONTIMEOUT:
+        OnBalloonHintTimeout(this);
+        return;
+    case NIN_BALLOONUSERCLICK:
+        OnBalloonHintClick(this);
+        return;
+    default:
+        break;
     }
     if (!enabled_) return;
 
@@ -230,52 +231,52 @@ void TCoolTrayIcon::ShellNotification(LPARAM event) {
     ::GetCursorPos(&cursor);
     const TShiftState shift = AsyncShiftState();
     switch (event) {
-        case WM_MOUSEMOVE:
-            if (wantEnterExitEvents_ && pointerOutside_) {
-                MouseEnter();
-                pointerOutside_ = false;
-            }
-            MouseMove(shift, cursor.x, cursor.y);
-            lastCursorPos_ = cursor;
-            break;
-        case WM_LBUTTONDOWN:
-            if (OnDblClick) {
-                doubleClickTimer_->SetInterval(::GetDoubleClickTime());
-                doubleClickTimer_->SetEnabled(true);
-            }
-            MouseDown(mbLeft, shift | ssLeft, cursor.x, cursor.y);
-            clicks_.LeftPress();
-            if (leftPopup_) OpenPopupMenu();
-            break;
-        case WM_LBUTTONUP:
-            if (clicks_.LeftRelease(doubleClickTimer_->Enabled())) Click();
-            MouseUp(mbLeft, shift | ssLeft, cursor.x, cursor.y);
-            break;
-        case WM_LBUTTONDBLCLK:
-            clicks_.DoubleClick();
-            DblClick();
-            RunDefaultMenuItem();
-            break;
-        case WM_RBUTTONDOWN:
-            MouseDown(mbRight, shift | ssRight, cursor.x, cursor.y);
-            OpenPopupMenu();
-            break;
-        case WM_RBUTTONUP:
-            if (!newShellBehaviour_) MouseUp(mbRight, shift | ssRight, cursor.x, cursor.y);
-            break;
-        case WM_MBUTTONDOWN:
-            MouseDown(mbMiddle, shift | ssMiddle, cursor.x, cursor.y);
-            break;
-        case WM_MBUTTONUP:
-            MouseUp(mbMiddle, shift | ssMiddle, cursor.x, cursor.y);
-            break;
-        case WM_CONTEXTMENU:
-        case NIN_SELECT:
-        case NIN_KEYSELECT:
-            if (newShellBehaviour_) MouseUp(mbRight, shift | ssRight, cursor.x, cursor.y);
-            break;
-        default:
-            break;
+    case WM_MOUSEMOVE:
+        if (wantEnterExitEvents_ && pointerOutside_) {
+            MouseEnter();
+            pointerOutside_ = false;
+        }
+        MouseMove(shift, cursor.x, cursor.y);
+        lastCursorPos_ = cursor;
+        break;
+    case WM_LBUTTONDOWN:
+        if (OnDblClick) {
+            doubleClickTimer_->SetInterval(::GetDoubleClickTime());
+            doubleClickTimer_->SetEnabled(true);
+        }
+        MouseDown(mbLeft, shift | ssLeft, cursor.x, cursor.y);
+        clicks_.LeftPress();
+        if (leftPopup_) OpenPopupMenu();
+        break;
+    case WM_LBUTTONUP:
+        if (clicks_.LeftRelease(doubleClickTimer_->Enabled())) Click();
+        MouseUp(mbLeft, shift | ssLeft, cursor.x, cursor.y);
+        break;
+    case WM_LBUTTONDBLCLK:
+        clicks_.DoubleClick();
+        DblClick();
+        RunDefaultMenuItem();
+        break;
+    case WM_RBUTTONDOWN:
+        MouseDown(mbRight, shift | ssRight, cursor.x, cursor.y);
+        OpenPopupMenu();
+        break;
+    case WM_RBUTTONUP:
+        if (!newShellBehaviour_) MouseUp(mbRight, shift | ssRight, cursor.x, cursor.y);
+        break;
+    case WM_MBUTTONDOWN:
+        MouseDown(mbMiddle, shift | ssMiddle, cursor.x, cursor.y);
+        break;
+    case WM_MBUTTONUP:
+        MouseUp(mbMiddle, shift | ssMiddle, cursor.x, cursor.y);
+        break;
+    case WM_CONTEXTMENU:
+    case NIN_SELECT:
+    case NIN_KEYSELECT:
+        if (newShellBehaviour_) MouseUp(mbRight, shift | ssRight, cursor.x, cursor.y);
+        break;
+    default:
+        break;
     }
 }
 
@@ -355,20 +356,20 @@ LRESULT CALLBACK TCoolTrayIcon::OwnerWindowHook(HWND window, UINT message, WPARA
                                                 LPARAM lParam, UINT_PTR, DWORD_PTR self) {
     auto* icon = reinterpret_cast<TCoolTrayIcon*>(self);
     switch (message) {
-        case WM_SHOWWINDOW:
-            if (wParam == 1 && lParam == 0) {
-                if (HWND appWindow = Application().Handle()) ::SetForegroundWindow(appWindow);
-                ::SetForegroundWindow(window);
-            } else if (wParam == 0 && lParam == SW_PARENTCLOSING && !Application().Terminated() &&
-                       icon->TryMinimizeToTray()) {
-                return 1;
-            }
-            break;
-        case WM_SYSCOMMAND:
-            if (wParam == SC_MINIMIZE && icon->TryMinimizeToTray()) return 1;
-            break;
-        default:
-            break;
+    case WM_SHOWWINDOW:
+        if (wParam == 1 && lParam == 0) {
+            if (HWND appWindow = Application().Handle()) ::SetForegroundWindow(appWindow);
+            ::SetForegroundWindow(window);
+        } else if (wParam == 0 && lParam == SW_PARENTCLOSING && !Application().Terminated() &&
+                   icon->TryMinimizeToTray()) {
+            return 1;
+        }
+        break;
+    case WM_SYSCOMMAND:
+        if (wParam == SC_MINIMIZE && icon->TryMinimizeToTray()) return 1;
+        break;
+    default:
+        break;
     }
     return ::DefSubclassProc(window, message, wParam, lParam);
 }

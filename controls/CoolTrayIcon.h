@@ -136,8 +136,8 @@ private:
     void DoubleClickTick(TObject* sender);
     void LeaveTick(TObject* sender);
 
-    static LRESULT CALLBACK OwnerWindowHook(HWND window, UINT message, WPARAM wParam,
-                                            LPARAM lParam, UINT_PTR id, DWORD_PTR self);
+    static LRESULT CALLBACK OwnerWindowHook(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                            UINT_PTR id, DWORD_PTR self);
     static LRESULT CALLBACK AppWindowHook(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                           UINT_PTR id, DWORD_PTR self);
 

@@ -56,17 +56,17 @@ void TTrayIconHandler::Receive(TMessage& message) {
         return;
     }
     switch (message.Msg) {
-        // A close request does not destroy the window, and the window consents to the end of the
-        // session.
-        case WM_DESTROY:
-        case WM_CLOSE:
-        case WM_QUERYENDSESSION:
-        case WM_QUIT:
-        case WM_ENDSESSION:
-        case WM_NCDESTROY:
-            message.Result = 1;
-            return;
-        default:
-            message.Result = window_.DefaultHandler(message);
+    // A close request does not destroy the window, and the window consents to the end of the
+    // session.
+    case WM_DESTROY:
+    case WM_CLOSE:
+    case WM_QUERYENDSESSION:
+    case WM_QUIT:
+    case WM_ENDSESSION:
+    case WM_NCDESTROY:
+        message.Result = 1;
+        return;
+    default:
+        message.Result = window_.DefaultHandler(message);
     }
 }

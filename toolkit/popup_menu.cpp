@@ -46,9 +46,9 @@ void TPopupMenu::Popup(int x, int y) {
         }
     // A menu whose window is not in the foreground does not close when the user clicks elsewhere.
     ::SetForegroundWindow(window);
-    const int chosen = static_cast<int>(::TrackPopupMenu(
-        menu.Get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY, x, y, 0,
-        window, nullptr));
+    const int chosen = static_cast<int>(
+        ::TrackPopupMenu(menu.Get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY,
+                         x, y, 0, window, nullptr));
     if (chosen > 0 && chosen <= Count()) items_[chosen - 1]->Click();
 }
 

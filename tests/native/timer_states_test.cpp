@@ -170,8 +170,8 @@ struct SelfDestroyingTick {
 
 TEST_F(SimpleTimerTest, LastTimerMayFreeItselfFromItsOwnTick) {
     SelfDestroyingTick owner;
-    owner.timer = std::make_unique<TSimpleTimer>(
-        10, TNotifyEvent(&owner, &SelfDestroyingTick::Tick));
+    owner.timer =
+        std::make_unique<TSimpleTimer>(10, TNotifyEvent(&owner, &SelfDestroyingTick::Tick));
     owner.timer->SetEnabled(true);
     DeliverTick(*owner.timer);
     EXPECT_EQ(owner.timer, nullptr);

@@ -45,8 +45,8 @@ TEST(SimpleTimerWindow, TicksArriveAsWindowMessagesWithTheTimerAsSender) {
     TSimpleTimer b(10, second.Event());
     a.SetEnabled(true);
     b.SetEnabled(true);
-    ASSERT_TRUE(PumpUntil([&] { return first.senders.size() >= 3 && second.senders.size() >= 3; },
-                          3000));
+    ASSERT_TRUE(
+        PumpUntil([&] { return first.senders.size() >= 3 && second.senders.size() >= 3; }, 3000));
     for (TObject* sender : first.senders) EXPECT_EQ(sender, &a);
     for (TObject* sender : second.senders) EXPECT_EQ(sender, &b);
 }

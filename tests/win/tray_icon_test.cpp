@@ -80,9 +80,12 @@ struct EventLog {
 
     static const char* Button(TMouseButton button, TShiftState shift) {
         switch (button) {
-            case mbLeft: return (shift & ssLeft) ? "L" : "L?";
-            case mbRight: return (shift & ssRight) ? "R" : "R?";
-            default: return (shift & ssMiddle) ? "M" : "M?";
+        case mbLeft:
+            return (shift & ssLeft) ? "L" : "L?";
+        case mbRight:
+            return (shift & ssRight) ? "R" : "R?";
+        default:
+            return (shift & ssMiddle) ? "M" : "M?";
         }
     }
 
@@ -331,8 +334,9 @@ TEST_F(TrayIconTest, CyclingShowsEveryPictureInTurnAndRestartsOnANewInterval) {
     EXPECT_EQ(log.text, "");
 
     icon.SetCycleInterval(10);
-    ASSERT_TRUE(PumpUntil([&] { return log.text.size() >= std::string("cycle1 cycle2 cycle0 cycle1").size(); },
-                          3000));
+    ASSERT_TRUE(PumpUntil(
+        [&] { return log.text.size() >= std::string("cycle1 cycle2 cycle0 cycle1").size(); },
+        3000));
     EXPECT_EQ(log.text.substr(0, 27), "cycle1 cycle2 cycle0 cycle1");
 
     icon.SetCycleInterval(15);
