@@ -77,7 +77,7 @@ TEST(EngineGains, AFullScaleSquareWaveDrivesTheBassCompressorDownByOnePercentPer
 }
 
 TEST(EngineGains, TheSurroundSideArrivesSurroundDelayPlus199FramesLate) {
-    for (const auto [rate, delay] : {std::pair{44100, 999}, std::pair{48000, 1087}, std::pair{22050, 499}}) {
+    for (const auto& [rate, delay] : {std::pair{44100, 999}, std::pair{48000, 1087}, std::pair{22050, 499}}) {
         TestEngine dry;
         TestEngine wet;
         dry.Set("prologic", 0);
