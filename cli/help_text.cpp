@@ -28,7 +28,7 @@ const char* const kGeneral =
 
 std::string SettingsTable() {
     std::string table;
-    for (const EngineInputSpec& input : EngineInputTable()) {
+    for (const EngineInputInfo& input : EngineInputTable()) {
         char line[128];
         std::snprintf(line, sizeof line, "  %-16s %3d   %-7s %s\n", input.key, input.defaultValue,
                       input.IsSwitch() ? "0 or 1" : "0..100", input.caption);

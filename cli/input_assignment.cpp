@@ -12,7 +12,7 @@ InputAssignment ParseInputAssignment(std::string_view text) {
     }
     const std::string_view key = text.substr(0, equals);
     const std::string_view valueText = text.substr(equals + 1);
-    const EngineInputSpec* input = FindEngineInput(key);
+    const EngineInputInfo* input = FindEngineInput(key);
     if (input == nullptr) {
         throw UsageError("unknown setting '" + std::string(key) + "' (velora process --help lists them)");
     }

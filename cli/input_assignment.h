@@ -9,7 +9,7 @@
 #include "settings/engine_input_table.h"
 
 struct InputAssignment {
-    const EngineInputSpec* input;
+    const EngineInputInfo* input;
     int32_t value;
 };
 

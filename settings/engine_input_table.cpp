@@ -4,17 +4,17 @@
 
 namespace {
 
-constexpr EngineInputSpec Level(const char* key, int32_t defaultValue, const char* control,
+constexpr EngineInputInfo Level(const char* key, int32_t defaultValue, const char* control,
                                 const char* caption, std::atomic<int32_t> EngineInputs::*level) {
     return {key, defaultValue, 100, control, caption, level, nullptr};
 }
 
-constexpr EngineInputSpec Switch(const char* key, int32_t defaultValue, const char* control,
+constexpr EngineInputInfo Switch(const char* key, int32_t defaultValue, const char* control,
                                  const char* caption, std::atomic<bool> EngineInputs::*flag) {
     return {key, defaultValue, 1, control, caption, nullptr, flag};
 }
 
-const std::array<EngineInputSpec, 22> kTable = {{
+const std::array<EngineInputInfo, 22> kTable = {{
     Level("bassagc", 50, "TrackBar1", "AGC depth", &EngineInputs::bassagc),
     Level("basslopass", 60, "TrackBar2", "Input range", &EngineInputs::basslopass),
     Level("bass3d", 50, "TrackBar3", "Separation", &EngineInputs::bass3d),
@@ -41,29 +41,29 @@ const std::array<EngineInputSpec, 22> kTable = {{
 
 }  // namespace
 
-std::span<const EngineInputSpec> EngineInputTable() { return kTable; }
+std::span<const EngineInputInfo> EngineInputTable() { return kTable; }
 
-const EngineInputSpec* FindEngineInput(std::string_view key) {
-    for (const EngineInputSpec& spec : kTable) {
-        if (key == spec.key) return &spec;
+const EngineInputInfo* FindEngineInput(std::string_view key) {
+    for (const EngineInputInfo& info : kTable) {
+        if (key == info.key) return &info;
     }
     return nullptr;
 }
 
-int32_t GetEngineInput(const EngineInputs& inputs, const EngineInputSpec& spec) {
-    if (spec.IsSwitch()) return ReadInput(inputs.*spec.flag) ? 1 : 0;
-    return ReadInput(inputs.*spec.level);
+int32_t GetEngineInput(const EngineInputs& inputs, const EngineInputInfo& info) {
+    if (info.IsSwitch()) return ReadInput(inputs.*info.flag) ? 1 : 0;
+    return ReadInput(inputs.*info.level);
 }
 
-void SetEngineInput(EngineInputs& inputs, const EngineInputSpec& spec, int32_t value) {
-    if (spec.IsSwitch()) {
-        WriteInput(inputs.*spec.flag, value != 0);
+void SetEngineInput(EngineInputs& inputs, const EngineInputInfo& info, int32_t value) {
+    if (info.IsSwitch()) {
+        WriteInput(inputs.*info.flag, value != 0);
         return;
     }
-    const int32_t clamped = value < 0 ? 0 : (value > spec.maximum ? spec.maximum : value);
-    WriteInput(inputs.*spec.level, clamped);
+    const int32_t clamped = value < 0 ? 0 : (value > info.maximum ? info.maximum : value);
+    WriteInput(inputs.*info.level, clamped);
 }
 
 void ApplyEngineInputDefaults(EngineInputs& inputs) {
-    for (const EngineInputSpec& spec : kTable) SetEngineInput(inputs, spec, spec.defaultValue);
+    for (const EngineInputInfo& info : kTable) SetEngineInput(inputs, info, info.defaultValue);
 }

@@ -9,7 +9,7 @@
 
 #include "engine/engine_inputs.h"
 
-struct EngineInputSpec {
+struct EngineInputInfo {
     const char* key;
     int32_t defaultValue;
     int32_t maximum;        // the minimum is 0; a switch has the maximum 1
@@ -22,14 +22,14 @@ struct EngineInputSpec {
 };
 
 // The sixteen sliders in window order, then the six check boxes.
-std::span<const EngineInputSpec> EngineInputTable();
+std::span<const EngineInputInfo> EngineInputTable();
 
 // The input with this settings key, or null.
-const EngineInputSpec* FindEngineInput(std::string_view key);
+const EngineInputInfo* FindEngineInput(std::string_view key);
 
-int32_t GetEngineInput(const EngineInputs& inputs, const EngineInputSpec& spec);
+int32_t GetEngineInput(const EngineInputs& inputs, const EngineInputInfo& info);
 // Sets a value, clamped to the input's range (a switch is on for any value but 0).
-void SetEngineInput(EngineInputs& inputs, const EngineInputSpec& spec, int32_t value);
+void SetEngineInput(EngineInputs& inputs, const EngineInputInfo& info, int32_t value);
 
 // Every input at its settings default.
 void ApplyEngineInputDefaults(EngineInputs& inputs);

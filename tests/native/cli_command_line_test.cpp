@@ -75,7 +75,7 @@ TEST(CommandLine, MistakesAreUsageErrors) {
 }
 
 TEST(InputAssignment, AcceptsEveryKeyAcrossItsWholeRange) {
-    for (const EngineInputSpec& input : EngineInputTable()) {
+    for (const EngineInputInfo& input : EngineInputTable()) {
         const std::string key = input.key;
         EXPECT_EQ(ParseInputAssignment(key + "=0").value, 0) << key;
         EXPECT_EQ(ParseInputAssignment(key + "=" + std::to_string(input.maximum)).value, input.maximum) << key;

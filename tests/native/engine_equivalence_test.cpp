@@ -21,9 +21,9 @@ struct Pair {
 
     Pair() { engine->inputCopy = inputCopy.data(); }
 
-    void Set(const EngineInputSpec& spec, int32_t value) {
-        SetEngineInput(engine->inputs, spec, value);
-        SetEngineInput(reference->inputs, spec, value);
+    void Set(const EngineInputInfo& info, int32_t value) {
+        SetEngineInput(engine->inputs, info, value);
+        SetEngineInput(reference->inputs, info, value);
     }
 };
 
@@ -76,8 +76,8 @@ TEST(EngineEquivalence, RandomSettingsShapesAndRatesMatchTheModel) {
     const int32_t channelCounts[] = {2, 2, 2, 1, 6};
     for (int block = 0; block < 400; ++block) {
         for (int changes = 0; changes < 3; ++changes) {
-            const EngineInputSpec& spec = table[random() % table.size()];
-            pair.Set(spec, static_cast<int32_t>(random() % (spec.maximum + 1)));
+            const EngineInputInfo& info = table[random() % table.size()];
+            pair.Set(info, static_cast<int32_t>(random() % (info.maximum + 1)));
         }
         const int32_t rate = block % 50 < 40 ? 44100 : rates[random() % std::size(rates)];
         const int32_t channels = channelCounts[block / 20 % std::size(channelCounts)];
