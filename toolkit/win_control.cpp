@@ -160,6 +160,9 @@ void TWinControl::CreateHandle() {
                                         params.Width, params.Height, params.WndParent, nullptr,
                                         ModuleInstance(), nullptr);
         if (window) {
+            // The platform's control captures the mouse itself; a second capture from here
+            // would cancel its press before the release.
+            SetControlStyle(ControlStyle() & ~csCaptureMouse);
             handle_ = window;
             ::SetPropA(window, kControlProperty, this);
             defaultProc_ = reinterpret_cast<WNDPROC>(::SetWindowLongPtrA(
