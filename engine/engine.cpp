@@ -24,14 +24,18 @@ namespace {
 // frames at once instead of waiting for one frame's long dependency chain. Later stages run
 // first within a step, so that each reads what its predecessor left one step earlier. The
 // results are those of running every frame through both channels in turn.
+//
+// Stride is the number of values per frame: 2 for stereo, 1 for every other channel count.
+template <int32_t Stride>
 class PiecePipeline {
 public:
     static constexpr int32_t kStages = 7;
+    // The frame's second value; with one value per frame both paths read and write it.
+    static constexpr int32_t kSecond = Stride - 1;
 
-    PiecePipeline(Engine& engine, const BlockCoefficients& c, int16_t* samples, int32_t frames,
-                  int32_t stride)
+    PiecePipeline(Engine& engine, const BlockCoefficients& c, int16_t* samples, int32_t frames)
         : engine_(engine), bass_(engine.state, c, engine.inputs), music_(engine.state, c, engine.inputs),
-          copy_(engine.inputCopy), samples_(samples), frames_(frames), stride_(stride),
+          copy_(engine.inputCopy), samples_(samples), frames_(frames),
           clipCount_(engine.clipCount), scopePos_(engine.scopeWritePos) {}
 
     void Run() {
@@ -75,28 +79,26 @@ private:
             music_.SideAndTreble();
         }
         if (Has<Full>(step, 0)) {
-            // With one value per frame both paths read it.
-            const int16_t* in = copy_ + step * stride_;
-            const ChannelPair input = ChannelPair::Of(in[0], in[stride_ - 1]);
+            const int16_t* in = copy_ + step * Stride;
+            const ChannelPair input = ChannelPair::Of(in[0], in[kSecond]);
             bass_.Input(input);
             music_.Input(input, step);
         }
     }
 
     [[gnu::always_inline]] void Mix(int32_t frame, __m128i bassOut) {
-        const int32_t second = stride_ - 1;
         // The copy keeps the bass result, the second path's where there is one value per frame.
-        int16_t* bass = copy_ + frame * stride_;
+        int16_t* bass = copy_ + frame * Stride;
         bass[0] = static_cast<int16_t>(_mm_cvtsi128_si32(bassOut));
-        bass[second] = static_cast<int16_t>(_mm_cvtsi128_si32(_mm_srli_si128(bassOut, 4)));
+        bass[kSecond] = static_cast<int16_t>(_mm_cvtsi128_si32(_mm_srli_si128(bassOut, 4)));
 
         // A mono frame's bass value is the second path's, for both sums.
-        const __m128i bassMix = stride_ == 2 ? bassOut : _mm_shuffle_epi32(bassOut, 0x55);
+        const __m128i bassMix = Stride == 2 ? bassOut : _mm_shuffle_epi32(bassOut, 0x55);
         const MixedFrame out = MixFrame(bassMix, musicOut_[frame & 3],
                                         ReadInput(engine_.inputs.inverted), clipCount_);
-        int16_t* target = samples_ + frame * stride_;
+        int16_t* target = samples_ + frame * Stride;
         target[0] = out.first;
-        target[second] = out.second;
+        target[kSecond] = out.second;
         engine_.display.scopeRing[scopePos_].store(out.first, std::memory_order_relaxed);
         engine_.display.scopeRing[scopePos_ + 1].store(out.second, std::memory_order_relaxed);
         scopePos_ = scopePos_ < kScopeLastPair - 1 ? scopePos_ + 2 : 0;
@@ -108,7 +110,6 @@ private:
     int16_t* copy_;
     int16_t* samples_;
     const int32_t frames_;
-    const int32_t stride_;
     int32_t clipCount_;
     int32_t scopePos_;
     __m128i musicOut_[4] = {};  // music results waiting for the bass results of their frames
@@ -143,7 +144,11 @@ void EngineProcessBlock(Engine& engine, int16_t* samples, int32_t frames, int32_
         const int32_t count = frames - done < pieceFrames ? frames - done : pieceFrames;
         int16_t* piece = samples + static_cast<size_t>(done) * stride;
         std::memcpy(engine.inputCopy, piece, static_cast<size_t>(count) * stride * sizeof(int16_t));
-        PiecePipeline(engine, coefficients, piece, count, stride).Run();
+        if (stride == 2) {
+            PiecePipeline<2>(engine, coefficients, piece, count).Run();
+        } else {
+            PiecePipeline<1>(engine, coefficients, piece, count).Run();
+        }
     }
     FinishClipStatistics(engine, frames, channels);
 }
