@@ -50,7 +50,9 @@ void TControl::SetBoundsFields(int left, int top, int width, int height) {
 }
 
 void TControl::BoundsChanged(const RECT& oldBounds) {
-    if (!parent_ || !parent_->HandleAllocated() || !visible_) return;
+    if (!parent_ || !parent_->HandleAllocated()) return;
+    parent_->GraphicChildMoved(this);
+    if (!visible_) return;
     ::InvalidateRect(parent_->Handle(), &oldBounds, TRUE);
     Invalidate();
 }
@@ -120,16 +122,20 @@ void TControl::FontChanged() { Perform(CM_FONTCHANGED); }
 
 void TControl::SetShowHint(bool showHint) {
     parentShowHint_ = false;
+    if (showHint == showHint_) return;
     showHint_ = showHint;
+    Perform(CM_SHOWHINTCHANGED);
 }
 
 void TControl::SetParentShowHint(bool parentShowHint) {
     parentShowHint_ = parentShowHint;
-    if (parentShowHint && parent_) showHint_ = parent_->ShowHint();
+    if (parentShowHint && parent_) ParentShowHintChanged(parent_->ShowHint());
 }
 
 void TControl::ParentShowHintChanged(bool showHint) {
-    if (parentShowHint_) showHint_ = showHint;
+    if (!parentShowHint_ || showHint == showHint_) return;
+    showHint_ = showHint;
+    Perform(CM_SHOWHINTCHANGED);
 }
 
 HWND TControl::DrawingWindow() const {

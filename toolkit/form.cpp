@@ -9,7 +9,7 @@ TForm::TForm(TComponent* owner) : TWinControl(owner) {
     SetVisible(false);
     SetParentColor(false);
     SetParentFont(false);
-    SetBounds(CW_USEDEFAULT, CW_USEDEFAULT, 320, 240);
+    SetBounds(0, 0, 320, 240);
 }
 
 TForm::~TForm() {
@@ -34,6 +34,12 @@ void TForm::CreateParams(TCreateParams& params) {
         params.Style |= WS_POPUP;
         break;
     }
+}
+
+void TForm::CreateWnd() {
+    // The hints exist before the controls inside are made, so each can be added to them.
+    hints_ = std::make_unique<THintTips>(Handle());
+    TWinControl::CreateWnd();
 }
 
 void TForm::SetClientSize(int width, int height) {

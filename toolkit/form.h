@@ -1,5 +1,8 @@
 #pragma once
 
+#include <memory>
+
+#include "toolkit/hint_tips.h"
 #include "toolkit/win_control.h"
 
 enum class TFormBorderStyle { bsDialog, bsSingle, bsSizeable, bsNone };
@@ -35,6 +38,8 @@ public:
     int ModalResult() const { return modalResult_; }
     void SetModalResult(int result) { modalResult_ = result; }
     bool Modal() const { return modal_; }
+    // The hints of the controls in this form; none before its window exists.
+    const THintTips* Hints() const { return hints_.get(); }
 
     void Loaded() override;
     void WndProc(TMessage& message) override;
@@ -48,8 +53,11 @@ public:
 
 protected:
     void CreateParams(TCreateParams& params) override;
+    void CreateWnd() override;
+    THintTips* OwnHintTips() override { return hints_.get(); }
 
 private:
+    std::unique_ptr<THintTips> hints_;
     TFormBorderStyle borderStyle_ = TFormBorderStyle::bsSizeable;
     int modalResult_ = mrNone;
     bool modal_ = false;

@@ -21,6 +21,7 @@ enum : UINT {
     CM_TEXTCHANGED = CM_BASE + 6,
     CM_FONTCHANGED = CM_BASE + 7,
     CM_COLORCHANGED = CM_BASE + 8,
+    CM_SHOWHINTCHANGED = CM_BASE + 9,
     // A parent hands the notifications of its child windows back to the child as CN_BASE + message.
     CN_BASE = 0xBC00,
     CN_COMMAND = CN_BASE + WM_COMMAND,

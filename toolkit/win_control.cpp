@@ -1,5 +1,7 @@
 #include "toolkit/win_control.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 
 #include "toolkit/mouse_tracking.h"
@@ -84,14 +86,19 @@ void TWinControl::InsertControl(TControl* control) {
     auto& list = dynamic_cast<TWinControl*>(control) ? winControls_ : graphicControls_;
     list.push_back(control);
     control->parent_ = this;
-    if (handle_)
-        if (auto* windowed = dynamic_cast<TWinControl*>(control)) windowed->Handle();
+    if (!handle_) return;
+    if (auto* windowed = dynamic_cast<TWinControl*>(control))
+        windowed->Handle();
+    else if (THintTips* tips = TopLevelHintTips())
+        tips->AddArea(handle_, reinterpret_cast<UINT_PTR>(control), control->BoundsRect());
 }
 
 void TWinControl::RemoveControl(TControl* control) {
-    if (handle_ && !dynamic_cast<TWinControl*>(control) && control->Visible()) {
+    if (handle_ && !dynamic_cast<TWinControl*>(control)) {
         const RECT bounds = control->BoundsRect();
-        ::InvalidateRect(handle_, &bounds, TRUE);
+        if (control->Visible()) ::InvalidateRect(handle_, &bounds, TRUE);
+        if (THintTips* tips = TopLevelHintTips())
+            tips->RemoveArea(handle_, reinterpret_cast<UINT_PTR>(control));
     }
     for (auto* list : {&graphicControls_, &winControls_})
         list->erase(std::remove(list->begin(), list->end(), control), list->end());
@@ -177,8 +184,39 @@ void TWinControl::CreateWnd() {
     if (!fontHandle_) fontHandle_.Reset(Font().CreateHandle());
     TMessage setFont = {WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle_.Get()), FALSE, 0};
     DefaultHandler(setFont);
+    if (THintTips* tips = TopLevelHintTips()) {
+        if (Parent()) tips->AddWindow(Parent()->Handle(), handle_);
+        for (TControl* control : graphicControls_)
+            tips->AddArea(handle_, reinterpret_cast<UINT_PTR>(control), control->BoundsRect());
+    }
     for (TControl* control : std::vector<TControl*>(winControls_))
         static_cast<TWinControl*>(control)->Handle();
+}
+
+THintTips* TWinControl::TopLevelHintTips() {
+    TWinControl* top = FromHandle(::GetAncestor(handle_, GA_ROOT));
+    return top ? top->OwnHintTips() : nullptr;
+}
+
+void TWinControl::GraphicChildMoved(TControl* control) {
+    if (!handle_) return;
+    if (THintTips* tips = TopLevelHintTips())
+        tips->MoveArea(handle_, reinterpret_cast<UINT_PTR>(control), control->BoundsRect());
+}
+
+void TWinControl::AnswerHintText(NMHDR& request) {
+    auto& info = reinterpret_cast<NMTTDISPINFOA&>(request);
+    TControl* control = nullptr;
+    if (info.uFlags & TTF_IDISHWND) {
+        control = FromHandle(reinterpret_cast<HWND>(request.idFrom));
+    } else {
+        for (TControl* child : graphicControls_)
+            if (reinterpret_cast<UINT_PTR>(child) == request.idFrom) control = child;
+    }
+    info.szText[0] = '\0';
+    info.lpszText = info.szText;
+    if (control && control->ShowHint() && !control->Hint().empty())
+        info.lpszText = const_cast<char*>(control->Hint().c_str());
 }
 
 LRESULT CALLBACK TWinControl::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -387,8 +425,11 @@ void TWinControl::WndProc(TMessage& message) {
     case WM_COMMAND:
         if (message.LParam) return Reflect(message, reinterpret_cast<HWND>(message.LParam));
         break;
-    case WM_NOTIFY:
-        return Reflect(message, reinterpret_cast<NMHDR*>(message.LParam)->hwndFrom);
+    case WM_NOTIFY: {
+        auto* header = reinterpret_cast<NMHDR*>(message.LParam);
+        if (header->code == TTN_GETDISPINFOA) return AnswerHintText(*header);
+        return Reflect(message, header->hwndFrom);
+    }
     case WM_HSCROLL:
     case WM_VSCROLL:
         if (message.LParam) return Reflect(message, reinterpret_cast<HWND>(message.LParam));
@@ -427,6 +468,12 @@ void TWinControl::WndProc(TMessage& message) {
         break;
     case CM_VISIBLECHANGED:
         if (handle_) ::ShowWindow(handle_, Visible() ? SW_SHOWNOACTIVATE : SW_HIDE);
+        break;
+    case CM_SHOWHINTCHANGED:
+        for (TControl* control : std::vector<TControl*>(graphicControls_))
+            control->ParentShowHintChanged(ShowHint());
+        for (TControl* control : std::vector<TControl*>(winControls_))
+            control->ParentShowHintChanged(ShowHint());
         break;
     case CM_COLORCHANGED:
         colorBrush_.Reset();

@@ -7,6 +7,7 @@
 
 #include "toolkit/control.h"
 #include "toolkit/gdi.h"
+#include "toolkit/hint_tips.h"
 
 // How a windowed control's window is made.
 struct TCreateParams {
@@ -79,6 +80,8 @@ protected:
     void BoundsChanged(const RECT& oldBounds) override;
     void FontChanged() override;
     bool IsSystemClass() const { return defaultProc_ != nullptr; }
+    // The hints a top-level window keeps for the controls inside it; none by default.
+    virtual THintTips* OwnHintTips() { return nullptr; }
     HFONT FontHandle() const { return fontHandle_.Get(); }
 
 private:
@@ -92,6 +95,9 @@ private:
     void TrackMouseControl(TControl* control);
     void Reflect(TMessage& message, HWND child);
     void KeyMessage(TMessage& message);
+    THintTips* TopLevelHintTips();
+    void GraphicChildMoved(TControl* control);
+    void AnswerHintText(NMHDR& request);
 
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 

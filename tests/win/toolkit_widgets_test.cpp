@@ -6,11 +6,13 @@
 #include <vector>
 
 #include "tests/win/toolkit_test_support.h"
+#include "toolkit/bevel.h"
 #include "toolkit/button.h"
 #include "toolkit/check_box.h"
 #include "toolkit/combo_box.h"
 #include "toolkit/edit.h"
 #include "toolkit/label.h"
+#include "toolkit/panel.h"
 #include "toolkit/track_bar.h"
 
 namespace {
@@ -137,6 +139,46 @@ TEST_F(WidgetsTest, ButtonClicksOnceAndLabelTakesTheSizeOfItsText) {
     label->SetWidth(33);
     label->SetCaption("80 fps");
     EXPECT_EQ(label->Width(), 33);
+}
+
+}  // namespace
+
+namespace {
+
+std::string ShownHint(TForm& form, HWND window, UINT_PTR id) {
+    char text[80] = "unasked";
+    TOOLINFOA tool = {};
+    tool.cbSize = sizeof(tool);
+    tool.hwnd = window;
+    tool.uId = id;
+    tool.lpszText = text;
+    ::SendMessageA(form.Hints()->Handle(), TTM_GETTEXTA, sizeof(text),
+                   reinterpret_cast<LPARAM>(&tool));
+    return text;
+}
+
+TEST_F(WidgetsTest, HintsShowTheCurrentTextOfControlsThatShowHints) {
+    auto* panel = Add<TPanel>();
+    panel->SetShowHint(true);
+    auto* slider = new TTrackBar(form);
+    slider->SetParent(panel);
+    auto* bevel = new TBevel(form);
+    bevel->SetParent(panel);
+    bevel->SetHint("Around the knobs");
+    EXPECT_TRUE(slider->ShowHint());  // taken from the panel
+
+    slider->SetHint("53%");
+    const auto sliderId = reinterpret_cast<UINT_PTR>(slider->Handle());
+    EXPECT_EQ(ShownHint(*form, panel->Handle(), sliderId), "53%");
+    slider->SetHint("54%");
+    EXPECT_EQ(ShownHint(*form, panel->Handle(), sliderId), "54%");
+    EXPECT_EQ(ShownHint(*form, panel->Handle(), reinterpret_cast<UINT_PTR>(bevel)),
+              "Around the knobs");
+
+    panel->SetShowHint(false);  // followed by every control that takes it from the panel
+    EXPECT_FALSE(bevel->ShowHint());
+    EXPECT_EQ(ShownHint(*form, panel->Handle(), sliderId), "");
+    EXPECT_EQ(ShownHint(*form, panel->Handle(), reinterpret_cast<UINT_PTR>(bevel)), "");
 }
 
 }  // namespace
