@@ -71,6 +71,7 @@ void TGalleryForm::Build() {
     SetCaption("Velora controls");
     SetBorderStyle(TFormBorderStyle::bsSingle);
     SetColor(kSkyBlue);
+    SetShowHint(true);
     SetBounds(120, 100, 0, 0);
     SetClientSize(440, 250);
     SetIcon(static_cast<HICON>(::LoadImageA(ModuleInstance(), MAKEINTRESOURCEA(IDI_ENHANCER),
@@ -92,13 +93,16 @@ void TGalleryForm::Build() {
     caption_->Font().SetName("Lucida Console");
     caption_->Font().SetHeight(-24);
     caption_->SetBounds(82, 12, 196, 24);
+    caption_->SetHint("Actulal page");
     auto* next = AddStripButton(this, 286, IDB_NEXT, "Next");
     next->onClick = TNotifyEvent(this, &TGalleryForm::NextClick);
 
     // Two knobs, each with its value label, in a frame; the right one half see-through.
     AddFrame(this, 8, 48, 200, 106);
     bassKnob_ = AddKnob(this, 24, clRed, RGBColor(207, 175, 173), 0);
+    bassKnob_->SetHint("Bass");
     trebleKnob_ = AddKnob(this, 124, clBlue, RGBColor(172, 173, 208), 40);
+    trebleKnob_->SetHint("Treble, 40% see-through");
     bassKnob_->SetPositionLabel(AddLabel(this, 40, 124, ""));
     trebleKnob_->SetPositionLabel(AddLabel(this, 140, 124, ""));
     for (TMyKnob2* knob : {bassKnob_, trebleKnob_})
