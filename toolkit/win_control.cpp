@@ -140,6 +140,8 @@ void TWinControl::CreateParams(TCreateParams& params) {
     if (Parent()) params.Style |= WS_CHILD;
     if (Visible() && Parent()) params.Style |= WS_VISIBLE;
     if (tabStop_) params.Style |= WS_TABSTOP;
+    // Tab reaches the controls inside a container.
+    if (ControlStyle() & csAcceptsControls) params.ExStyle |= WS_EX_CONTROLPARENT;
     if (!Enabled()) params.Style |= WS_DISABLED;
     params.X = Left();
     params.Y = Top();

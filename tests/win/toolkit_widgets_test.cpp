@@ -182,3 +182,22 @@ TEST_F(WidgetsTest, HintsShowTheCurrentTextOfControlsThatShowHints) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(WidgetsTest, TabMovesTheFocusToTheNextTabStopInsideContainers) {
+    auto* panel = Add<TPanel>();
+    auto* first = new TButton(form);
+    first->SetParent(panel);
+    auto* skipped = new TLabel(form);
+    skipped->SetParent(panel);
+    auto* second = new TCheckBox(form);
+    second->SetParent(panel);
+    second->SetTop(30);
+    first->SetFocus();
+    ASSERT_TRUE(first->Focused());
+    ::SendMessageA(first->Handle(), WM_KEYDOWN, VK_TAB, 1);
+    EXPECT_TRUE(second->Focused());
+}
+
+}  // namespace
