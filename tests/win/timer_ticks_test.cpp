@@ -8,24 +8,9 @@
 #include "controls/SimpleTimer.h"
 #include "controls/SimpleTimerHandler.h"
 #include "controls/SimpleTimerWindow.h"
+#include "tests/win/message_pump.h"
 
 namespace {
-
-// Runs the thread's message loop until the condition holds or the time is up.
-bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
-    const DWORD start = ::GetTickCount();
-    while (!done()) {
-        if (::GetTickCount() - start > timeoutMs) return false;
-        MSG message;
-        while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&message);
-        ::Sleep(1);
-    }
-    return true;
-}
-
-void PumpFor(DWORD ms) {
-    PumpUntil([] { return false; }, ms);
-}
 
 struct TickLog {
     std::vector<TObject*> senders;
@@ -56,7 +41,7 @@ TEST(SimpleTimerWindow, SuspendedTimerStaysEnabledWithoutTicksAndResumes) {
     TSimpleTimer timer(10, log.Event());
     timer.SetEnabled(true);
     timer.SetInterval(0);
-    PumpFor(60);
+    PumpMessagesFor(60);
     EXPECT_TRUE(timer.Enabled());
     EXPECT_TRUE(log.senders.empty());
 
@@ -64,9 +49,9 @@ TEST(SimpleTimerWindow, SuspendedTimerStaysEnabledWithoutTicksAndResumes) {
     EXPECT_TRUE(PumpUntil([&] { return !log.senders.empty(); }, 3000));
 
     timer.SetEnabled(false);
-    PumpFor(30);
+    PumpMessagesFor(30);
     const std::size_t ticks = log.senders.size();
-    PumpFor(60);
+    PumpMessagesFor(60);
     EXPECT_EQ(log.senders.size(), ticks);
 }
 
@@ -108,7 +93,7 @@ TEST(SimpleTimerWindow, TimerFreedInsideItsTickTakesTheWindowWithIt) {
     shot.timer->SetEnabled(true);
     const HWND window = SharedTimerWindow();
     ASSERT_TRUE(PumpUntil([&] { return shot.ticks > 0; }, 3000));
-    PumpFor(40);
+    PumpMessagesFor(40);
     EXPECT_EQ(shot.ticks, 1);
     EXPECT_FALSE(::IsWindow(window));
 }

@@ -2,26 +2,9 @@
 
 #include <windows.h>
 
+#include "tests/win/message_pump.h"
 #include "toolkit/bitmap.h"
 #include "toolkit/form.h"
-
-// Runs the messages waiting for this thread.
-inline void PumpMessages() {
-    MSG message;
-    while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&message);
-        ::DispatchMessageA(&message);
-    }
-}
-
-// Runs messages for a while, so timers can tick.
-inline void PumpMessagesFor(DWORD milliseconds) {
-    const DWORD start = ::GetTickCount();
-    while (::GetTickCount() - start < milliseconds) {
-        PumpMessages();
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-    }
-}
 
 inline LPARAM PointParam(int x, int y) { return MAKELPARAM(x, y); }
 

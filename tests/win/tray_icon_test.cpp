@@ -13,23 +13,9 @@
 #include "toolkit/icon.h"
 #include "toolkit/image_list.h"
 #include "toolkit/popup_menu.h"
+#include "tests/win/message_pump.h"
 
 namespace {
-
-bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
-    const DWORD start = ::GetTickCount();
-    while (!done()) {
-        if (::GetTickCount() - start > timeoutMs) return false;
-        MSG message;
-        while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&message);
-        ::Sleep(1);
-    }
-    return true;
-}
-
-void PumpFor(DWORD ms) {
-    PumpUntil([] { return false; }, ms);
-}
 
 // Sends a shell notification about the icon to the shared tray window, as the shell does.
 LRESULT Shell(const TCoolTrayIcon& icon, LPARAM event) {
@@ -218,7 +204,7 @@ TEST_F(TrayIconTest, WithoutDoubleClickHandlerTheReleaseClicksAndADoubleClickAdd
     Shell(icon, WM_LBUTTONUP);
     Shell(icon, WM_LBUTTONDBLCLK);
     Shell(icon, WM_LBUTTONUP);
-    PumpFor(50);
+    PumpMessagesFor(50);
     // The double click runs the menu's default item.
     EXPECT_EQ(log.text, "downL click upL item upL");
 }
@@ -239,7 +225,7 @@ TEST_F(TrayIconTest, WithDoubleClickHandlerTheClickWaitsOutTheDoubleClickTime) {
     Shell(icon, WM_LBUTTONUP);
     Shell(icon, WM_LBUTTONDBLCLK);
     Shell(icon, WM_LBUTTONUP);
-    PumpFor(200);
+    PumpMessagesFor(200);
     EXPECT_EQ(log.text, "downL upL dblclick upL");
     ::SetDoubleClickTime(systemTime);
 }
@@ -330,7 +316,7 @@ TEST_F(TrayIconTest, CyclingShowsEveryPictureInTurnAndRestartsOnANewInterval) {
     TCoolTrayIcon& icon = NewIcon();
     icon.SetIconList(&ThreePictures(form.get()));
     icon.SetCycleIcons(true);  // interval 0: never ticks
-    PumpFor(50);
+    PumpMessagesFor(50);
     EXPECT_EQ(log.text, "");
 
     icon.SetCycleInterval(10);
@@ -346,9 +332,9 @@ TEST_F(TrayIconTest, CyclingShowsEveryPictureInTurnAndRestartsOnANewInterval) {
     EXPECT_EQ(log.text.substr(0, 6), "cycle1");
 
     icon.SetCycleIcons(false);
-    PumpFor(30);
+    PumpMessagesFor(30);
     log.text.clear();
-    PumpFor(60);
+    PumpMessagesFor(60);
     EXPECT_EQ(log.text, "");
 }
 
@@ -358,13 +344,13 @@ TEST_F(TrayIconTest, PointerEnteringAndLeavingIsReportedOnce) {
     ::SetCursorPos(100, 120);
     Shell(icon, WM_MOUSEMOVE);
     Shell(icon, WM_MOUSEMOVE);
-    PumpFor(60);
+    PumpMessagesFor(60);
     EXPECT_EQ(log.text, "enter move@100,120 move@100,120");
 
     log.text.clear();
     ::SetCursorPos(300, 320);
     EXPECT_TRUE(PumpUntil([&] { return log.text == "exit"; }, 2000)) << log.text;
-    PumpFor(60);
+    PumpMessagesFor(60);
     EXPECT_EQ(log.text, "exit");
 }
 
