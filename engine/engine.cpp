@@ -38,7 +38,7 @@ public:
           copy_(engine.inputCopy), samples_(samples), frames_(frames),
           clipCount_(engine.clipCount), scopePos_(engine.scopeWritePos) {}
 
-    void Run() {
+    [[gnu::always_inline]] void Run() {
         // While the pipeline fills and drains some stages have no frame to work on.
         const int32_t last = frames_ + kStages - 1;
         int32_t step = 0;
@@ -60,11 +60,14 @@ private:
 
     template <bool Full>
     [[gnu::always_inline]] void Step(int32_t step) {
-        if (Has<Full>(step, 6)) Mix(step - 6, bass_.Output());
+        // The music results wait two steps for the bass results of their frames.
+        const __m128i musicOut = musicLater_;
+        musicLater_ = musicNext_;
+        if (Has<Full>(step, 6)) Mix(step - 6, bass_.Output(), musicOut);
         if (Has<Full>(step, 5)) bass_.Compress();
         if (Has<Full>(step, 4)) {
             bass_.Resonance();
-            musicOut_[(step - 4) & 3] = music_.Output(clipCount_);
+            musicNext_ = music_.Output(clipCount_);
         }
         if (Has<Full>(step, 3)) {
             bass_.Color();
@@ -72,7 +75,7 @@ private:
         }
         if (Has<Full>(step, 2)) {
             bass_.Phatt();
-            music_.Gains(step - 2, step - 1 < frames_);
+            music_.Gains(step - 1 < frames_);
         }
         if (Has<Full>(step, 1)) {
             bass_.Agc();
@@ -82,11 +85,11 @@ private:
             const int16_t* in = copy_ + step * Stride;
             const ChannelPair input = ChannelPair::Of(in[0], in[kSecond]);
             bass_.Input(input);
-            music_.Input(input, step);
+            music_.Input(input);
         }
     }
 
-    [[gnu::always_inline]] void Mix(int32_t frame, __m128i bassOut) {
+    [[gnu::always_inline]] void Mix(int32_t frame, __m128i bassOut, __m128i musicOut) {
         // The copy keeps the bass result, the second path's where there is one value per frame.
         int16_t* bass = copy_ + frame * Stride;
         bass[0] = static_cast<int16_t>(_mm_cvtsi128_si32(bassOut));
@@ -94,7 +97,7 @@ private:
 
         // A mono frame's bass value is the second path's, for both sums.
         const __m128i bassMix = Stride == 2 ? bassOut : _mm_shuffle_epi32(bassOut, 0x55);
-        const MixedFrame out = MixFrame(bassMix, musicOut_[frame & 3],
+        const MixedFrame out = MixFrame(bassMix, musicOut,
                                         ReadInput(engine_.inputs.inverted), clipCount_);
         int16_t* target = samples_ + frame * Stride;
         target[0] = out.first;
@@ -112,7 +115,8 @@ private:
     const int32_t frames_;
     int32_t clipCount_;
     int32_t scopePos_;
-    __m128i musicOut_[4] = {};  // music results waiting for the bass results of their frames
+    __m128i musicNext_ = _mm_setzero_si128();
+    __m128i musicLater_ = _mm_setzero_si128();
 };
 
 // The clip ratio of the block turns into the meter's level: it holds each new peak and then

@@ -27,9 +27,10 @@ struct MusicChannel {
     // Latches between the stages.
     StoredPair inputStored;
     ChannelPair inputSig, musicSig, trebleSig, entry;
-    // The gains each frame in flight entered with, the gains the next frame will enter with
-    // unless a trigger intervenes, and what Gains needs to repeat the latest Input.
-    ChannelPair gainsOf[4];
+    // musicAgcGain holds the gains of the frame Gains works on; enteredGains are those the
+    // latest Input used, and expectedGains those the next Input will use unless a trigger
+    // intervenes. Gains repeats the latest Input with what it needs from before.
+    ChannelPair enteredGains;
     ChannelPair expectedGains;
     ChannelPair inputBefore, hipassLp1Before, hipassLp2Before;
 
@@ -59,11 +60,11 @@ struct MusicChannel {
     // Gains repeats the next frame's Input with the real gains whenever they differ.
 
     // Input with its AGC gains and the two input high-passes.
-    [[gnu::always_inline]] void Input(ChannelPair input, int32_t frame) {
+    [[gnu::always_inline]] void Input(ChannelPair input) {
         inputBefore = input;
         hipassLp1Before = hipassLp1;
         hipassLp2Before = hipassLp2;
-        gainsOf[frame & 3] = expectedGains;
+        enteredGains = expectedGains;
         HighPassInput(input, expectedGains);
         expectedGains = Linked(IdleGains(expectedGains));
     }
@@ -95,13 +96,12 @@ struct MusicChannel {
     // The ring entry with the surround side signal of surroundDelay frames ago (added on the
     // first channel, subtracted on the second), and the AGC gains it steers for the next frame.
     // nextStarted says whether the next frame has been through Input already.
-    [[gnu::always_inline]] void Gains(int32_t frame, bool nextStarted) {
+    [[gnu::always_inline]] void Gains(bool nextStarted) {
         const ChannelPair side = LoadPair(s.surroundRing[surroundPos]) * surroundAmount;
         entry = Single(trebleSig * trebleGain + musicSig + Mirror(side));
-        musicAgcGain = Linked(NextAgcGains(gainsOf[frame & 3], entry));
-        if (nextStarted &&
-            _mm_movemask_pd(_mm_cmpneq_pd(musicAgcGain.v, gainsOf[(frame + 1) & 3].v)) != 0) {
-            gainsOf[(frame + 1) & 3] = musicAgcGain;
+        musicAgcGain = Linked(NextAgcGains(musicAgcGain, entry));
+        if (nextStarted && _mm_movemask_pd(_mm_cmpneq_pd(musicAgcGain.v, enteredGains.v)) != 0) {
+            enteredGains = musicAgcGain;
             hipassLp1 = hipassLp1Before;
             hipassLp2 = hipassLp2Before;
             HighPassInput(inputBefore, musicAgcGain);
