@@ -29,7 +29,3 @@ inline MixedFrame MixFrame(__m128i bass, __m128i music, bool inverted, int32_t& 
     return {static_cast<int16_t>(inverted ? -first : first), static_cast<int16_t>(both >> 16)};
 }
 
-// Two int16 values side by side as two 32-bit integers.
-inline __m128i WidenPair(int16_t first, int16_t second) {
-    return _mm_setr_epi32(first, second, 0, 0);
-}

@@ -1,5 +1,5 @@
 #pragma once
-// Conversion of engine values to 16-bit samples and the two limiting operations.
+// The 16-bit output range, the input scale and the two limiting operations.
 
 #include <cstdint>
 
@@ -22,11 +22,3 @@ inline int32_t Clamp16Counted(int32_t value, int32_t& clipCount) {
     return value;
 }
 
-// v x 32766 truncated toward zero. Values far outside the 16-bit range (and a NaN) come back
-// as the nearest limit beyond it, so the conversion itself never overflows.
-inline int32_t ScaleToSample(float v) {
-    const double scaled = static_cast<double>(v) * 32766.0;
-    if (scaled > 65536.0) return 65536;
-    if (!(scaled >= -65536.0)) return -65536;
-    return static_cast<int32_t>(scaled);
-}

@@ -11,6 +11,15 @@
 
 namespace {
 
+// v x 32766 truncated toward zero; far outside the 16-bit range (and NaN) it gives a value
+// beyond the nearest limit, so the conversion never overflows.
+int32_t ScaleToSample(float v) {
+    const double scaled = static_cast<double>(v) * 32766.0;
+    if (scaled > 65536.0) return 65536;
+    if (!(scaled >= -65536.0)) return -65536;
+    return static_cast<int32_t>(scaled);
+}
+
 void LowPass(float& y, double x, OnePole pole) {
     y = Single(static_cast<double>(y) * pole.complement + x * pole.k);
 }
@@ -27,7 +36,7 @@ void StepGain(float& gain, bool triggered, double ceiling, double down, double u
     gain = Single(g * (triggered ? down : (g < ceiling ? up : settle)));
 }
 
-void ReferenceBassPass(ReferenceState& s, const BlockCoefficients& c, const EngineInputs& inputs,
+void ReferenceBassPass(EngineState& s, const BlockCoefficients& c, const EngineInputs& inputs,
               int16_t* copy, int32_t frames, bool stereo) {
     const int stride = stereo ? 2 : 1;
     for (int32_t i = 0; i < frames; ++i) {
@@ -75,8 +84,8 @@ void ReferenceBassPass(ReferenceState& s, const BlockCoefficients& c, const Engi
 
         const int32_t w = s.bassRingPos;
         s.bassRingPos = w < kLookAheadRing - 1 ? w + 1 : 0;
-        s.bassRing[0][w] = s.colorLp3[0];
-        s.bassRing[1][w] = s.colorLp3[1];
+        s.bassRing[w][0] = s.colorLp3[0];
+        s.bassRing[w][1] = s.colorLp3[1];
 
         const double compGain = s.bassCompGain;
         StepGain(s.bassCompGain,
@@ -87,7 +96,7 @@ void ReferenceBassPass(ReferenceState& s, const BlockCoefficients& c, const Engi
 
         int32_t out[2];
         for (int ch = 0; ch < 2; ++ch) {
-            const float bassFinal = Single(static_cast<double>(s.bassRing[ch][s.bassRingPos]) *
+            const float bassFinal = Single(static_cast<double>(s.bassRing[s.bassRingPos][ch]) *
                                            s.bassCompSmooth2 * c.bassOutputGain);
             out[ch] = Clamp16(ScaleToSample(bassFinal));
         }
@@ -102,7 +111,7 @@ void ReferenceBassPass(ReferenceState& s, const BlockCoefficients& c, const Engi
 
 void ReferenceMusicPass(ReferenceEngine& engine, const BlockCoefficients& c, int16_t* samples, int32_t frames,
                bool stereo) {
-    ReferenceState& s = engine.state;
+    EngineState& s = engine.state;
     const EngineInputs& inputs = engine.inputs;
     const int16_t* bass = engine.inputCopy.data();
     const int stride = stereo ? 2 : 1;
@@ -125,8 +134,8 @@ void ReferenceMusicPass(ReferenceEngine& engine, const BlockCoefficients& c, int
         for (int ch = 0; ch < 2; ++ch) surroundSide[ch] = HighPass(s.surroundLp2[ch], h[ch], c.kSurround2);
         const int32_t w = s.surroundRingPos;
         s.surroundRingPos = w < c.surroundDelay ? w + 1 : 0;
-        s.surroundRing[0][w] = surroundSide[0];
-        s.surroundRing[1][w] = surroundSide[1];
+        s.surroundRing[w][0] = surroundSide[0];
+        s.surroundRing[w][1] = surroundSide[1];
 
         const float wideDiff = Single((static_cast<double>(sig[0]) - sig[1]) * c.wideAmount);
         s.wideMemory = ReadInput(inputs.widefilt)
@@ -146,9 +155,9 @@ void ReferenceMusicPass(ReferenceEngine& engine, const BlockCoefficients& c, int
         const int32_t surroundRead = s.surroundRingPos;
         float e[2];
         e[0] = Single(static_cast<double>(trebleSig[0]) * c.trebleGain + sig[0] +
-                      static_cast<double>(s.surroundRing[0][surroundRead]) * c.surroundAmount);
+                      static_cast<double>(s.surroundRing[surroundRead][0]) * c.surroundAmount);
         e[1] = Single(static_cast<double>(trebleSig[1]) * c.trebleGain + sig[1] -
-                      static_cast<double>(s.surroundRing[1][surroundRead]) * c.surroundAmount);
+                      static_cast<double>(s.surroundRing[surroundRead][1]) * c.surroundAmount);
 
         for (int ch = 0; ch < 2; ++ch) {
             StepGain(s.musicAgcGain[ch], Above(e[ch], 0.8), c.musicAgcCeiling, 0.9998, 1.000002,
@@ -168,8 +177,8 @@ void ReferenceMusicPass(ReferenceEngine& engine, const BlockCoefficients& c, int
                 e[ch] = Single(1.3 * e[ch] - 0.7 * s.loudHighLp[ch] + 1.5 * s.loudLowLp[ch]);
             }
         }
-        s.musicRing[0][v] = e[0];
-        s.musicRing[1][v] = e[1];
+        s.musicRing[v][0] = e[0];
+        s.musicRing[v][1] = e[1];
 
         const double compGain = s.musicCompGain;
         StepGain(s.musicCompGain,
@@ -180,7 +189,7 @@ void ReferenceMusicPass(ReferenceEngine& engine, const BlockCoefficients& c, int
 
         int32_t musicSample[2];
         for (int ch = 0; ch < 2; ++ch) {
-            const float musicFinal = Single(static_cast<double>(s.musicRing[ch][s.musicRingPos]) *
+            const float musicFinal = Single(static_cast<double>(s.musicRing[s.musicRingPos][ch]) *
                                             s.musicCompSmooth * c.musicOutputGain);
             musicSample[ch] = Clamp16Counted(ScaleToSample(musicFinal), clipCount);
         }
