@@ -28,4 +28,3 @@ inline MixedFrame MixFrame(__m128i bass, __m128i music, bool inverted, int32_t& 
     const int16_t first = static_cast<int16_t>(both);
     return {static_cast<int16_t>(inverted ? -first : first), static_cast<int16_t>(both >> 16)};
 }
-
