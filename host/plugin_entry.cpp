@@ -11,9 +11,7 @@
 #include "settings/engine_input_table.h"
 
 std::atomic<bool> engineBypass{false};
-std::atomic<bool> engineIdle{false};
-std::string settingsPath;
-std::string presetFolder;
+std::atomic<bool> engineIdle{true};
 HWND hostWindow = nullptr;
 
 namespace {
@@ -41,7 +39,6 @@ void Config(DspModule*) {
 
 int32_t Init(DspModule* record) {
     engineBypass.store(true);
-    engineIdle.store(false);
     ::Sleep(200);
     const std::string hostFolder = HostFolder();
     settingsPath = SettingsPathIn(hostFolder);
@@ -52,7 +49,6 @@ int32_t Init(DspModule* record) {
     if (inputCopy == nullptr) inputCopy = static_cast<int16_t*>(std::malloc(kInputCopyBytes));
     engine.inputCopy = inputCopy;
     engineBypass.store(false);
-    engineIdle.store(true);
     return 0;
 }
 
