@@ -10,8 +10,7 @@
 #include "host/host_values.h"
 #include "settings/engine_input_table.h"
 
-std::atomic<bool> engineBypass{false};
-std::atomic<bool> engineIdle{true};
+EngineHandOver handOver;
 HWND hostWindow = nullptr;
 
 namespace {
@@ -38,7 +37,7 @@ void Config(DspModule*) {
 }
 
 int32_t Init(DspModule* record) {
-    engineBypass.store(true);
+    handOver.HoldEngine();
     ::Sleep(200);
     const std::string hostFolder = HostFolder();
     settingsPath = SettingsPathIn(hostFolder);
@@ -48,26 +47,22 @@ int32_t Init(DspModule* record) {
     ApplyEngineInputDefaults(engine.inputs);
     if (inputCopy == nullptr) inputCopy = static_cast<int16_t*>(std::malloc(kInputCopyBytes));
     engine.inputCopy = inputCopy;
-    engineBypass.store(false);
+    handOver.ReleaseEngine();
     return 0;
 }
 
 int32_t ModifySamples(DspModule*, int16_t* samples, int32_t frames, int32_t bitsPerSample,
                       int32_t channels, int32_t sampleRate) {
     EngineEnterBlock(engine, sampleRate);
-    engineIdle.store(false);
-    if (!engineBypass.load() && bitsPerSample == 16) {
+    if (handOver.EnterBlock() && bitsPerSample == 16) {
         EngineProcessBlock(engine, samples, frames, channels, sampleRate);
     }
-    engineIdle.store(true);
+    handOver.LeaveBlock();
     return frames;
 }
 
 void Quit(DspModule*) {
-    engineBypass.store(true);
-    // A block already past its bypass test finishes before the scratch copy goes away.
-    while (!engineIdle.load()) {
-    }
+    handOver.StopEngine();
     engine.inputCopy = nullptr;
     std::free(inputCopy);
     inputCopy = nullptr;

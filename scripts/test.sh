@@ -11,7 +11,7 @@ echo "== native tests"
 ctest --test-dir "$root/build/native" --output-on-failure -j "$(nproc)" || status=1
 
 echo "== Windows x86_64 tests under wine"
-export WINEPREFIX="$root/build/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX="$root/build/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   wineboot -i >/dev/null 2>&1 || true
   ctest --test-dir "$0/build/win64" --output-on-failure

@@ -17,8 +17,8 @@ using Clock = std::chrono::steady_clock;
 using namespace std::chrono_literals;
 
 constexpr int32_t kPlayerBlock = 576;
-// The largest block the scratch copy takes in one piece; mono runs both channel paths per frame.
-constexpr int32_t kLargestMonoBlock = 32767;
+// Four million stereo frames: about a tenth of a second of work in pieces of the scratch copy.
+constexpr int32_t kLongBlock = 1 << 22;
 
 // A value of a buffer that another thread is writing.
 int16_t Peek(const std::vector<int16_t>& samples, size_t at) {
@@ -26,6 +26,28 @@ int16_t Peek(const std::vector<int16_t>& samples, size_t at) {
 }
 
 }  // namespace
+
+TEST(PluginLifecycle, StopBeforeAnyStartReturnsAtOnce) {
+    const LibraryCopy copy;
+    ASSERT_NE(copy.Library(), nullptr);
+    DspModule& module = copy.Module();
+    std::atomic<bool> returned{false};
+    std::thread stop([&] {
+        module.Quit(&module);
+        returned = true;
+    });
+    const auto deadline = Clock::now() + 2s;
+    while (!returned && Clock::now() < deadline) std::this_thread::sleep_for(1ms);
+    if (!returned) {
+        stop.detach();
+        FAIL() << "Quit before Init never came back";
+    }
+    stop.join();
+    std::vector<int16_t> block = TestTone(kPlayerBlock, 2);
+    const std::vector<int16_t> input = block;
+    EXPECT_EQ(module.ModifySamples(&module, block.data(), kPlayerBlock, 16, 2, 44100), kPlayerBlock);
+    EXPECT_EQ(block, input);
+}
 
 TEST(PluginLifecycle, BlocksTheEngineCannotTakeComeBackUntouchedWithTheirFrameCount) {
     PluginUnderTest& plugin = PluginUnderTest::Get();
@@ -62,7 +84,9 @@ TEST(PluginLifecycle, StopWaitsForTheBlockInFlightAndLaterBlocksComeBackUntouche
     plugin.StartIfStopped();
     DspModule& module = plugin.Module();
 
-    const std::vector<int16_t> input = TestTone(kLargestMonoBlock, 1);
+    // Long enough (in pieces of the scratch copy) that the stop surely comes while it runs.
+    const std::vector<int16_t> input = TestTone(kLongBlock, 2);
+    const size_t last = input.size() - 1;
     std::vector<int16_t> watched = input;
     std::atomic<bool> watchedDelivered{false};
     std::atomic<bool> stopped{false};
@@ -71,38 +95,33 @@ TEST(PluginLifecycle, StopWaitsForTheBlockInFlightAndLaterBlocksComeBackUntouche
     int laterBlocksResized = 0;
 
     std::thread audio([&] {
-        for (int warmUp = 0; warmUp < 3; ++warmUp) {
-            std::vector<int16_t> block = input;
-            plugin.Process(block, 2);
-        }
         watchedDelivered = true;
-        watchedResult = module.ModifySamples(&module, watched.data(), kLargestMonoBlock, 16, 1, 44100);
+        watchedResult = module.ModifySamples(&module, watched.data(), kLongBlock, 16, 2, 44100);
         while (!stopped) std::this_thread::yield();
         for (int later = 0; later < 3; ++later) {
-            std::vector<int16_t> block = input;
+            std::vector<int16_t> block = TestTone(kPlayerBlock, 2);
+            const std::vector<int16_t> before = block;
             if (!plugin.Process(block, 2)) ++laterBlocksResized;
-            if (block != input) ++laterBlocksTouched;
+            if (block != before) ++laterBlocksTouched;
         }
     });
 
-    // Stop as soon as the engine has written the first frames of the watched block.
+    // Stop once the engine has written the first frames of the block but not yet its last.
     while (!watchedDelivered) std::this_thread::yield();
     const auto deadline = Clock::now() + 10s;
-    bool inFlight = false;
-    while (!inFlight && Clock::now() < deadline) {
-        inFlight = Peek(watched, 0) != input[0];
+    while (Peek(watched, 0) == input[0] && Clock::now() < deadline) {
     }
+    const bool inFlightAtStop = Peek(watched, 0) != input[0] && Peek(watched, last) == input[last];
     plugin.Stop();
-    std::vector<int16_t> atStop(watched.size());
-    for (size_t i = 0; i < watched.size(); ++i) atStop[i] = Peek(watched, i);
+    const int16_t lastAtStop = Peek(watched, last);
     stopped = true;
     audio.join();
 
-    ASSERT_TRUE(inFlight) << "the watched block was never processed";
-    EXPECT_EQ(watchedResult, kLargestMonoBlock);
-    // Quit came back only after the whole block was written: nothing changed after it returned.
-    EXPECT_FALSE(std::equal(atStop.end() - 64, atStop.end(), input.end() - 64));
-    EXPECT_EQ(atStop, watched);
+    ASSERT_TRUE(inFlightAtStop) << "the stop did not overlap the block";
+    EXPECT_EQ(watchedResult, kLongBlock);
+    // Quit came back only after the whole block was written.
+    EXPECT_NE(lastAtStop, input[last]);
+    EXPECT_EQ(lastAtStop, watched[last]);
     EXPECT_EQ(laterBlocksTouched, 0);
     EXPECT_EQ(laterBlocksResized, 0);
 }

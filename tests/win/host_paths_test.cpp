@@ -50,33 +50,16 @@ std::vector<std::string> FilesIn(const std::string& folder) {
 }  // namespace
 
 TEST(HostPaths, ALibraryLoadedFromAnotherFolderRunsAndLeavesThatFolderAlone) {
-    char temp[MAX_PATH] = {};
-    ASSERT_NE(::GetTempPathA(MAX_PATH, temp), 0u);
-    const std::string folder =
-        std::string(temp) + "velora-elsewhere-" + std::to_string(::GetCurrentProcessId()) + "\\";
-    const std::string copy = folder + "dsp_vlra.dll";
-    ASSERT_TRUE(::CreateDirectoryA(folder.c_str(), nullptr));
-    ASSERT_TRUE(::CopyFileA(VELORA_PLUGIN_DLL, copy.c_str(), FALSE));
-
-    // A second copy is a library of its own, with its own process-wide state.
-    const HMODULE library = ::LoadLibraryA(copy.c_str());
-    ASSERT_NE(library, nullptr);
-    EXPECT_NE(library, ::GetModuleHandleA(VELORA_PLUGIN_DLL));
-    const auto getHeader = reinterpret_cast<GetDspHeaderFunction>(
-        reinterpret_cast<void (*)()>(::GetProcAddress(library, kDspExportName)));
-    DspModule& module = *getHeader()->getModule(0);
-    const PlayerWindow owner;
-    module.hwndParent = owner.Handle();
-    module.hDllInstance = library;
+    const LibraryCopy copy;
+    ASSERT_NE(copy.Library(), nullptr);
+    EXPECT_NE(copy.Library(), ::GetModuleHandleA(VELORA_PLUGIN_DLL));
+    DspModule& module = copy.Module();
     EXPECT_EQ(module.Init(&module), 0);
     std::vector<int16_t> block = TestTone(576, 2);
     const std::vector<int16_t> input = block;
     EXPECT_EQ(module.ModifySamples(&module, block.data(), 576, 16, 2, 44100), 576);
     EXPECT_NE(block, input);
     module.Quit(&module);
-    ::FreeLibrary(library);
 
-    EXPECT_EQ(FilesIn(folder), std::vector<std::string>{"dsp_vlra.dll"});
-    ::DeleteFileA(copy.c_str());
-    ::RemoveDirectoryA(folder.c_str());
+    EXPECT_EQ(FilesIn(copy.Folder()), std::vector<std::string>{"dsp_vlra.dll"});
 }

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <numbers>
+#include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -70,6 +71,47 @@ private:
     DspModule* module_ = nullptr;
     PlayerWindow owner_;
     bool started_ = false;
+};
+
+// A copy of the library in a folder of its own, loaded as a second library with its own
+// process-wide state; removed again with the folder when done.
+class LibraryCopy {
+public:
+    LibraryCopy() {
+        char temp[MAX_PATH] = {};
+        ::GetTempPathA(MAX_PATH, temp);
+        static int copies = 0;
+        folder_ = std::string(temp) + "velora-elsewhere-" + std::to_string(::GetCurrentProcessId()) +
+                  "-" + std::to_string(++copies) + "\\";
+        path_ = folder_ + "dsp_vlra.dll";
+        ::CreateDirectoryA(folder_.c_str(), nullptr);
+        ::CopyFileA(VELORA_PLUGIN_DLL, path_.c_str(), FALSE);
+        library_ = ::LoadLibraryA(path_.c_str());
+        if (library_ == nullptr) return;
+        const auto getHeader = reinterpret_cast<GetDspHeaderFunction>(
+            reinterpret_cast<void (*)()>(::GetProcAddress(library_, kDspExportName)));
+        module_ = getHeader()->getModule(0);
+        module_->hwndParent = owner_.Handle();
+        module_->hDllInstance = library_;
+    }
+    ~LibraryCopy() {
+        if (library_ != nullptr) ::FreeLibrary(library_);
+        ::DeleteFileA(path_.c_str());
+        ::RemoveDirectoryA(folder_.c_str());
+    }
+    LibraryCopy(const LibraryCopy&) = delete;
+    LibraryCopy& operator=(const LibraryCopy&) = delete;
+
+    HMODULE Library() const { return library_; }
+    DspModule& Module() const { return *module_; }
+    const std::string& Folder() const { return folder_; }
+
+private:
+    std::string folder_;
+    std::string path_;
+    HMODULE library_ = nullptr;
+    DspModule* module_ = nullptr;
+    PlayerWindow owner_;
 };
 
 // Bass and mid tones at a level the enhancer audibly changes.
