@@ -54,7 +54,7 @@ std::optional<std::string_view> SectionName(std::string_view trimmed) {
     if (trimmed.empty() || trimmed.front() != '[') return std::nullopt;
     const size_t close = trimmed.rfind(']');
     if (close == std::string_view::npos) return std::nullopt;
-    return UpToNul(trimmed.substr(1, close - 1));
+    return UpToNul(Trim(trimmed.substr(1, close - 1)));
 }
 
 struct KeyLine {
@@ -108,6 +108,13 @@ std::string_view KeyValue(std::string_view text, const KeyPlace& place) {
     return UpToNul(Trim(trimmed.substr(*keyLine.equals + 1)));
 }
 
+uint32_t DigitValue(char c) {
+    if (c >= '0' && c <= '9') return static_cast<uint32_t>(c - '0');
+    if (c >= 'a' && c <= 'z') return static_cast<uint32_t>(c - 'a' + 10);
+    if (c >= 'A' && c <= 'Z') return static_cast<uint32_t>(c - 'A' + 10);
+    return 36;
+}
+
 int32_t LeadingInteger(std::string_view value) {
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
         value.remove_prefix(1);
@@ -121,10 +128,14 @@ int32_t LeadingInteger(std::string_view value) {
     while (at < value.size() && static_cast<unsigned char>(value[at]) <= ' ') ++at;
     bool negative = false;
     if (at < value.size() && (value[at] == '+' || value[at] == '-')) negative = value[at++] == '-';
-    uint32_t total = 0;
-    for (; at < value.size() && value[at] >= '0' && value[at] <= '9'; ++at) {
-        total = total * 10u + static_cast<uint32_t>(value[at] - '0');
+    uint32_t base = 10;
+    if (value.size() - at >= 2 && value[at] == '0') {
+        const char prefix = value[at + 1];
+        base = prefix == 'x' ? 16 : prefix == 'o' ? 8 : prefix == 'b' ? 2 : 10;
+        if (base != 10) at += 2;
     }
+    uint32_t total = 0;
+    for (; at < value.size() && DigitValue(value[at]) < base; ++at) total = total * base + DigitValue(value[at]);
     return static_cast<int32_t>(negative ? 0u - total : total);
 }
 
