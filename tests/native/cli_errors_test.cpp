@@ -62,6 +62,7 @@ TEST_F(ProcessRefusal, InputsThatCannotBeReadAreFailures) {
               std::string::npos);
     EXPECT_NE(Refused({"process", in, out, "--preset", folder_ / "sub"}, 1).err.find("cannot read the preset file"),
               std::string::npos);
+    EXPECT_NE(Refused({"process", in, out, "--settings", "/dev/zero"}, 1).err.find("too large"), std::string::npos);
     ExpectFolderHoldsOnly({"in.wav", "notes.txt", "sub"});
 }
 
