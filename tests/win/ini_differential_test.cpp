@@ -15,6 +15,8 @@
 #include <vector>
 
 #include "settings/ini_file.h"
+#include "settings/settings_section.h"
+#include "settings/shared_values.h"
 
 namespace {
 
@@ -209,6 +211,23 @@ TEST_F(IniDifferential, MissingFilesAndFoldersAndReadOnlyFiles) {
     EXPECT_EQ(WriteIniString(locked, "S", "k", "1"), PlatformWrite(locked, "S", "k", "1"));
     EXPECT_EQ(Slurp(locked), "[S]\r\nk=1\r\n");
     ::SetFileAttributesA(locked.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+// The plug-in's WriteDefaults through the platform writes what our layer writes, after the
+// player's own section.
+TEST_F(IniDifferential, DefaultsWrittenAlike) {
+    const std::string ours = PathOf("winamp-ours.ini");
+    settingsPath = PathOf("winamp.ini");
+    Spill(ours, "[winamp]\r\noutname=out_ds.dll\r\n");
+    Spill(settingsPath, "[winamp]\r\noutname=out_ds.dll\r\n");
+    WriteDefaults();
+    for (const SettingsDefault& setting : SettingsDefaults()) {
+        WriteIniString(ours, kSettingsSection, setting.key, std::to_string(setting.value));
+    }
+    EXPECT_EQ(Slurp(settingsPath), Slurp(ours));
+    EXPECT_EQ(ReadSetting("inverted"), 0);
+    EXPECT_EQ(ReadSetting(kMarkerKey), 0);
+    settingsPath.clear();
 }
 
 }  // namespace
