@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Starts the gallery under the given emulator, photographs the screen once it is ready and
-# checks the picture is not blank: the window's sky blue and many other colours must show.
+# checks that the window and each of its custom controls show on it.
 #   screenshot_test.sh EMULATOR GALLERY_EXE SCREENSHOT_PNG
 set -euo pipefail
 emulator=$1 gallery=$2 screenshot=$3
@@ -22,9 +22,21 @@ import -window root "$screenshot"
 kill $gallery_pid 2>/dev/null || true
 wait $gallery_pid 2>/dev/null || true
 
-colours=$(convert "$screenshot" -format '%k' info:)
-sky=$(convert "$screenshot" -fill black +opaque 'rgb(166,202,240)' -fill white -opaque 'rgb(166,202,240)' \
-      -format '%[fx:int(mean*w*h)]' info:)
-echo "screenshot $screenshot: $colours colours, $sky sky-blue pixels"
-[ "$colours" -ge 100 ] || { echo "the screenshot is nearly blank"; exit 1; }
-[ "$sky" -ge 20000 ] || { echo "the gallery window is not on the screenshot"; exit 1; }
+# Every control must be on the picture, each found by colours only it paints: the window alone
+# (an empty sky-blue frame) fails.
+window="-crop 460x320+110+95 +repage"  # the gallery's window, placed at 120, 100
+count() { convert "$screenshot" $window -fx "($1) ? 1 : 0" -format '%[fx:int(mean*w*h+0.5)]' info:; }
+status=0
+while read -r control minimum expression; do
+  found=$(count "$expression")
+  echo "$control: $found pixels (at least $minimum)"
+  [ "$found" -ge "$minimum" ] || { echo "  $control is missing from the screenshot"; status=1; }
+done <<'CHECKS'
+window        20000 r==166/255 && g==202/255 && b==240/255
+bass-knob      1500 r==207/255 && g==175/255 && b==173/255
+treble-knob    1500 r==169/255 && g==184/255 && b==220/255
+buttons         200 r==22/255 && g==44/255 && b==92/255
+page-caption    200 r==0 && g==0 && b>0.5
+title           800 r==1 && g<0.6 && b==0
+CHECKS
+exit $status
