@@ -8,7 +8,7 @@
 #include "host/dsp_records.h"
 #include "host/host_paths.h"
 #include "host/host_values.h"
-#include "settings/engine_input_table.h"
+#include "ui/simpleform.h"
 
 std::atomic<bool> engineBypass{false};
 std::atomic<bool> engineIdle{true};
@@ -21,6 +21,7 @@ namespace {
 alignas(Engine) unsigned char engineStorage[sizeof(Engine)];
 
 int16_t* inputCopy = nullptr;
+TForm_s* Form_s = nullptr;
 
 DspHeader header;
 DspModule module;
@@ -44,8 +45,11 @@ int32_t Init(DspModule* record) {
     settingsPath = SettingsPathIn(hostFolder);
     presetFolder = PresetFolderIn(hostFolder);
     hostWindow = record->hwndParent;
-    // Until the control window loads the stored settings, the engine runs on the defaults.
-    ApplyEngineInputDefaults(engine.inputs);
+    Form_s = new TForm_s(engine.inputs, engine.display, engineBypass);
+    // Owned by the player's window: above it, and minimised and destroyed with it.
+    ::SetWindowLongPtrA(Form_s->Handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(hostWindow));
+    // Its show loads the stored settings into the controls, which write the engine's inputs.
+    Form_s->Show();
     if (inputCopy == nullptr) inputCopy = static_cast<int16_t*>(std::malloc(kInputCopyBytes));
     engine.inputCopy = inputCopy;
     engineBypass.store(false);
@@ -67,6 +71,12 @@ void Quit(DspModule*) {
     engineBypass.store(true);
     // A block already past its bypass test finishes before the scratch copy goes away.
     while (!engineIdle.load()) {
+    }
+    if (Form_s != nullptr) {
+        // The bypass lets the close through; closing and freeing the window save the settings.
+        Form_s->Close();
+        delete Form_s;
+        Form_s = nullptr;
     }
     engine.inputCopy = nullptr;
     std::free(inputCopy);
