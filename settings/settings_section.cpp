@@ -1,0 +1,51 @@
+#include "settings/settings_section.h"
+
+#include <array>
+#include <string_view>
+
+#include "settings/engine_input_table.h"
+#include "settings/profile_file.h"
+#include "settings/shared_values.h"
+
+namespace {
+
+// The keys of the window itself; every other key is an engine input with the table's default.
+constexpr SettingsDefault kWindowDefaults[] = {
+    {"x", 300},    {"y", 200},         {"page", 0},   {"timer", 25},
+    {"delay", 1000}, {"autodetect", 1}, {"hidden", 0},
+};
+
+constexpr const char* kDefaultsOrder[] = {
+    "x",     "y",      "bassagc", "phatt",      "basslopass", "bass3d",          "basscolor", "bassout",
+    "basslim", "bassresonance", "hipass", "3d", "prologic", "treble", "dry", "speed", "comp", "agc",
+    "page",  "timer",  "delay",   "autodetect", "doubleresonance", "stereoagc", "loudness", "widefilt",
+    "soft",  "hidden", "inverted",
+};
+
+int32_t DefaultOf(std::string_view key) {
+    for (const SettingsDefault& window : kWindowDefaults) {
+        if (key == window.key) return window.value;
+    }
+    return FindEngineInput(key)->defaultValue;
+}
+
+std::array<SettingsDefault, std::size(kDefaultsOrder)> BuildDefaults() {
+    std::array<SettingsDefault, std::size(kDefaultsOrder)> defaults{};
+    for (size_t i = 0; i < defaults.size(); ++i) defaults[i] = {kDefaultsOrder[i], DefaultOf(kDefaultsOrder[i])};
+    return defaults;
+}
+
+}  // namespace
+
+std::span<const SettingsDefault> SettingsDefaults() {
+    static const auto defaults = BuildDefaults();
+    return defaults;
+}
+
+int32_t ReadSetting(const char* key) { return ReadProfileInt(settingsPath, kSettingsSection, key); }
+
+void WriteSetting(const char* key, int32_t value) { WriteProfileInt(settingsPath, kSettingsSection, key, value); }
+
+void WriteDefaults() {
+    for (const SettingsDefault& setting : SettingsDefaults()) WriteSetting(setting.key, setting.value);
+}
