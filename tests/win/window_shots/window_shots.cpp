@@ -73,14 +73,31 @@ void Click(HWND window, int x, int y) {
     ::SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
 }
 
+BOOL CALLBACK CountWindow(HWND, LPARAM count) {
+    ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
+
+// This thread's top-level and message-only windows.
+int CountWindows() {
+    int count = 0;
+    ::EnumThreadWindows(::GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&count));
+    for (HWND window = nullptr; (window = ::FindWindowExA(HWND_MESSAGE, window, nullptr, nullptr));) {
+        if (::GetWindowThreadProcessId(window, nullptr) == ::GetCurrentThreadId()) ++count;
+    }
+    return count;
+}
+
 struct GuiObjects {
     DWORD gdi;
     DWORD user;
+    int windows;
 };
 
+// Wine counts no GDI or USER objects (both read 0); the windows are counted one by one.
 GuiObjects CountObjects() {
     return {::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS),
-            ::GetGuiResources(::GetCurrentProcess(), GR_USEROBJECTS)};
+            ::GetGuiResources(::GetCurrentProcess(), GR_USEROBJECTS), CountWindows()};
 }
 
 }  // namespace
@@ -128,11 +145,13 @@ int main(int argc, char** argv) {
 
     const GuiObjects before = CountObjects();
     double slowestInit = 0, slowestQuit = 0;
+    int windowsRunning = 0;
     for (int cycle = 0; cycle < kCycles; ++cycle) {
         start = NowMs();
         module.Init(&module);
         slowestInit = std::max(slowestInit, NowMs() - start);
         PumpMessagesFor(300);
+        windowsRunning = std::max(windowsRunning, CountWindows());
         start = NowMs();
         module.Quit(&module);
         slowestQuit = std::max(slowestQuit, NowMs() - start);
@@ -143,15 +162,16 @@ int main(int argc, char** argv) {
 
     const bool fast = initMs <= kLimitMs && quitMs <= kLimitMs && slowestInit <= kLimitMs &&
                       slowestQuit <= kLimitMs;
-    const bool clean = after.gdi <= before.gdi && after.user <= before.user;
+    const bool clean =
+        after.gdi <= before.gdi && after.user <= before.user && after.windows <= before.windows;
     if (FILE* out = std::fopen((prefix + "-figures.txt").c_str(), "w")) {
         std::fprintf(out,
                      "client %ldx%ld\ninit %.0f ms\nquit %.0f ms\nslowest of %d: init %.0f ms, "
                      "quit %.0f ms\ngdi objects %lu before, %lu after\nuser objects %lu before, "
-                     "%lu after\nphotographed %s\n",
+                     "%lu after\nwindows %d before, %d while running, %d after\nphotographed %s\n",
                      client.right, client.bottom, initMs, quitMs, kCycles, slowestInit,
                      slowestQuit, before.gdi, after.gdi, before.user, after.user,
-                     photographed ? "yes" : "no");
+                     before.windows, windowsRunning, after.windows, photographed ? "yes" : "no");
         std::fclose(out);
     }
     return fast && clean && photographed ? 0 : 1;
