@@ -192,8 +192,7 @@ void TForm_s::PlaceScope(const ScopePlace& place) {
 void TForm_s::Timer3Timer(TObject*) {
     const float level = display_.clipLevel.load(std::memory_order_relaxed);
     const auto percent = static_cast<long long>(std::trunc(static_cast<double>(level) * 100));
-    const std::string clip = "Clip: " + std::to_string(percent) + "%";
-    if (Label_clip->Caption() != clip) Label_clip->SetCaption(clip);
+    Label_clip->SetCaption("Clip: " + std::to_string(percent) + "%");
     if (shownPage != wheel.pageIndex) {
         if (const char* name = PageName(wheel.pageIndex)) TextAnimator1->SetCaption(name);
         shownPage = wheel.pageIndex;

@@ -51,8 +51,7 @@ void TForm_s::TrackBar_tChange(TObject*) {
 
 void TForm_s::RefreshDelayField() {
     scopeDelay = ScopeDelayFromText(Edit1->Text());
-    const std::string text = std::to_string(scopeDelay);
-    if (Edit1->Text() != text) Edit1->SetText(text);
+    Edit1->SetText(std::to_string(scopeDelay));
 }
 
 void TForm_s::CheckBox1Click(TObject*) {
