@@ -39,8 +39,12 @@ protected:
         std::filesystem::remove_all(folder, ignored);
     }
 
-    // The window's show and hide as they run when it becomes visible or invisible.
-    void Show() { form->FormShow(form); }
+    // The window's show and hide as they run when it becomes visible or invisible. The delayed
+    // reload after a show would find the window invisible and really show it: it is left out.
+    void Show() {
+        form->FormShow(form);
+        form->Timer_show->SetEnabled(false);
+    }
     void Hide() { form->FormHide(form); }
     // A fresh window on the same files and inputs, as at the next start of the player.
     void Restart() {

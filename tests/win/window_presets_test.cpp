@@ -2,6 +2,8 @@
 
 #include "tests/win/control_window_fixture.h"
 
+#include <dlgs.h>
+
 #include "settings/preset_file.h"
 
 namespace {
@@ -139,3 +141,45 @@ TEST_F(WindowPresets, NamesTooLongForAPathChangeNothing) {
 }
 
 }  // namespace
+
+namespace {
+
+// Fills in the save dialog once it is up, as a user would: the name typed, then "Save". What
+// the dialog showed is kept for the test; a dialog still up after three seconds is cancelled.
+struct DialogUser {
+    static inline std::string typedName;
+    static inline std::string fileType;
+    static inline bool seen = false;
+    static inline int ticks = 0;
+
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+        const HWND dialog = ::FindWindowA("#32770", "Save preset as...");
+        if (!dialog) return;
+        if (++ticks > 30) {
+            ::PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+            return;
+        }
+        if (seen) return;
+        seen = true;
+        char type[64] = {};
+        ::SendDlgItemMessageA(dialog, cmb1, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(type));
+        fileType = type;
+        for (const int field : {cmb13, edt1}) ::SetDlgItemTextA(dialog, field, typedName.c_str());
+        ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    }
+};
+
+}  // namespace
+
+TEST_F(WindowPresets, TheSaveDialogSavesIntoThePresetFolderUnderThePresetExtension) {
+    form->TrackBar(1)->SetPosition(77);
+    DialogUser::typedName = "Party";
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, 100, &DialogUser::Tick);
+    form->Button1Click(form->Button1);
+    ::KillTimer(nullptr, timer);
+    ASSERT_TRUE(DialogUser::seen);
+    EXPECT_EQ(DialogUser::fileType, "Velora presets");
+    EXPECT_TRUE(std::filesystem::exists(presetFolder + "Party.velora"));
+    EXPECT_EQ(form->presetbox->SelectedText(), "Party");
+    EXPECT_EQ(ReadInput(inputs.bassagc), 77);
+}
