@@ -50,6 +50,12 @@ int32_t ParseBlockFrames(std::string_view text) {
     return frames;
 }
 
+std::string TakeFileName(ArgumentCursor& cursor, std::string_view option) {
+    const std::string_view name = cursor.TakeValueOf(option);
+    if (name.empty()) throw UsageError(std::string(option) + " needs a file name");
+    return std::string(name);
+}
+
 [[noreturn]] void RejectOption(std::string_view command, std::string_view option) {
     throw UsageError("unknown option '" + std::string(option) + "' (try 'velora " + std::string(command) +
                      " --help')");
@@ -68,6 +74,10 @@ CommandRequest ParseProcess(std::span<const std::string_view> arguments) {
         if (IsHelp(option)) return HelpRequest{HelpTopic::Process};
         if (option == "--set") {
             request.assignments.push_back(ParseInputAssignment(cursor.TakeValueOf(option)));
+        } else if (option == "--settings") {
+            request.settingsFile = TakeFileName(cursor, option);
+        } else if (option == "--preset") {
+            request.presetFile = TakeFileName(cursor, option);
         } else if (option == "--block") {
             request.blockFrames = ParseBlockFrames(cursor.TakeValueOf(option));
         } else if (option == "--quiet") {

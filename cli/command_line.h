@@ -13,8 +13,11 @@
 
 // The block the player hands the plug-in most often.
 inline constexpr int32_t kDefaultBlockFrames = 576;
-// The largest stereo block the plug-in's scratch copy takes in one piece.
-inline constexpr int32_t kMaxBlockFrames = kInputCopyValues / 2;
+// The largest stereo block the plug-in's scratch copy takes in one piece; the plug-in processes a
+// larger block in pieces of that size, and so does the engine here.
+inline constexpr int32_t kMaxPieceFrames = kInputCopyValues / 2;
+// The largest block the file processor hands the engine at once.
+inline constexpr int32_t kMaxBlockFrames = 1 << 20;
 
 enum class HelpTopic { General, Process, Demo };
 
@@ -27,6 +30,8 @@ struct VersionRequest {};
 struct ProcessRequest {
     std::string input;
     std::string output;
+    std::string settingsFile;  // a player's settings file, or empty
+    std::string presetFile;    // a preset file, or empty
     std::vector<InputAssignment> assignments;
     int32_t blockFrames = kDefaultBlockFrames;
     bool quiet = false;

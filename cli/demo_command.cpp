@@ -22,7 +22,7 @@ void WriteWav(const std::filesystem::path& path, const std::vector<int16_t>& sam
 
 // Enhanced in the player's usual blocks, as the plug-in would hear it.
 std::vector<int16_t> Enhanced(std::vector<int16_t> samples) {
-    Enhancer enhancer({});
+    Enhancer enhancer({}, {});
     for (int32_t done = 0; done < kDemoFrames; done += kDefaultBlockFrames) {
         const int32_t frames = std::min(kDefaultBlockFrames, kDemoFrames - done);
         enhancer.Process(samples.data() + static_cast<size_t>(done) * kDemoChannels, frames, kDemoChannels,

@@ -1,9 +1,9 @@
 #include "cli/enhancer.h"
 
-Enhancer::Enhancer(std::span<const InputAssignment> assignments)
+Enhancer::Enhancer(const StoredTexts& stored, std::span<const InputAssignment> assignments)
     : engine_(std::make_unique<Engine>()), inputCopy_(kInputCopyValues) {
     engine_->inputCopy = inputCopy_.data();
-    ApplyInputs(engine_->inputs, assignments);
+    ApplyInputs(engine_->inputs, stored, assignments);
 }
 
 void Enhancer::Process(int16_t* samples, int32_t frames, int32_t channels, int32_t sampleRate) {

@@ -11,7 +11,7 @@
 
 class Enhancer {
 public:
-    explicit Enhancer(std::span<const InputAssignment> assignments);
+    Enhancer(const StoredTexts& stored, std::span<const InputAssignment> assignments);
 
     // Enhances one block of interleaved 16-bit frames in place (mono or stereo).
     void Process(int16_t* samples, int32_t frames, int32_t channels, int32_t sampleRate);

@@ -7,6 +7,8 @@
 #include "cli/output_format.h"
 #include "engine/coefficients.h"
 #include "settings/engine_input_table.h"
+#include "settings/preset_file.h"
+#include "settings/settings_section.h"
 
 namespace {
 
@@ -14,7 +16,8 @@ const char* const kGeneral =
     "velora: the Velora audio enhancer for audio files\n"
     "\n"
     "usage:\n"
-    "  velora process IN OUT [--set KEY=VALUE]... [--block FRAMES] [--quiet]\n"
+    "  velora process IN OUT [--settings FILE] [--preset FILE] [--set KEY=VALUE]...\n"
+    "                 [--block FRAMES] [--quiet]\n"
     "  velora demo [FOLDER]\n"
     "  velora --help | --version\n"
     "\n"
@@ -38,10 +41,12 @@ std::string SettingsTable() {
 }
 
 std::string ProcessHelp() {
-    return "usage: velora process IN OUT [--set KEY=VALUE]... [--block FRAMES] [--quiet]\n"
+    return "usage: velora process IN OUT [--settings FILE] [--preset FILE] [--set KEY=VALUE]...\n"
+           "                             [--block FRAMES] [--quiet]\n"
            "\n"
            "Enhances the audio file IN into OUT with the engine of the Velora plug-in, starting from its\n"
-           "power-on state with every setting at its default unless --set changes it.\n"
+           "power-on state with every setting at its default unless --settings, --preset or --set\n"
+           "changes it.\n"
            "\n"
            "  IN   any file libsndfile reads (WAV, FLAC, Ogg Vorbis, MP3, AIFF, ...), mono or stereo,\n"
            "       at " + std::to_string(kMinSampleRate) + " Hz or more; it is read as 16-bit samples.\n"
@@ -52,14 +57,22 @@ std::string ProcessHelp() {
            "       that fails leaves no OUT behind, and an existing OUT as it was. OUT must not be IN.\n"
            "\n"
            "options:\n"
-           "  --set KEY=VALUE  sets one of the settings below; repeat it for more (for a key given\n"
-           "                   twice the last one counts)\n"
+           "  --settings FILE  takes the settings from the \"" + std::string(kSettingsSection) +
+           "\" section of a player's winamp.ini\n"
+           "                   as the plug-in's window loads them: levels held to 0..100, a switch on\n"
+           "                   for any value but 0, a missing key 0. A section the window has not\n"
+           "                   saved yet (no devil=666) gives the defaults, as in the player.\n"
+           "  --preset FILE    applies a preset file (NAME" + kPresetExtension +
+           ") over them as the window does: its 21\n"
+           "                   keys, all but \"inverted\"\n"
+           "  --set KEY=VALUE  sets one of the settings below over the files; repeat it for more (for a\n"
+           "                   key given twice the last one counts)\n"
            "  --block FRAMES   frames per block handed to the engine, 1 to " + std::to_string(kMaxBlockFrames) +
            " (default " + std::to_string(kDefaultBlockFrames) + ",\n"
-           "                   the player's usual block). " + std::to_string(kMaxBlockFrames) +
-           " is the largest stereo block the plug-in's\n"
-           "                   scratch copy holds in one piece, so every size offered here is one the\n"
-           "                   plug-in can meet in the player. The enhanced audio is the same for any size.\n"
+           "                   the player's usual block). Like the plug-in, the engine processes a block\n"
+           "                   larger than its scratch copy (" + std::to_string(kMaxPieceFrames) +
+           " stereo frames) in pieces. The enhanced\n"
+           "                   audio is the same for any size.\n"
            "  --quiet          prints nothing but errors: no progress bar, no summary\n"
            "  --help           shows this text\n"
            "\n"
@@ -70,7 +83,9 @@ std::string ProcessHelp() {
            "\n"
            "examples:\n"
            "  velora process song.flac song-enhanced.wav\n"
-           "  velora process talk.wav talk.ogg --set 3d=0 --set bassout=40 --set loudness=1\n";
+           "  velora process talk.wav talk.ogg --set 3d=0 --set bassout=40 --set loudness=1\n"
+           "  velora process song.flac song.wav --settings winamp.ini --preset Rock" + kPresetExtension +
+           " --set dry=60\n";
 }
 
 std::string DemoHelp() {

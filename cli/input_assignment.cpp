@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/command_failure.h"
+#include "settings/stored_inputs.h"
 
 InputAssignment ParseInputAssignment(std::string_view text) {
     const size_t equals = text.find('=');
@@ -29,8 +30,10 @@ InputAssignment ParseInputAssignment(std::string_view text) {
     return {input, value};
 }
 
-void ApplyInputs(EngineInputs& inputs, std::span<const InputAssignment> assignments) {
+void ApplyInputs(EngineInputs& inputs, const StoredTexts& stored, std::span<const InputAssignment> assignments) {
     ApplyEngineInputDefaults(inputs);
+    if (stored.settings) ApplyStoredSettings(inputs, *stored.settings);
+    if (stored.preset) ApplyStoredPreset(inputs, *stored.preset);
     for (const InputAssignment& assignment : assignments) {
         SetEngineInput(inputs, *assignment.input, assignment.value);
     }

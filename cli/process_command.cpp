@@ -3,7 +3,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 #include "cli/audio_reader.h"
@@ -13,6 +15,9 @@
 #include "cli/output_format.h"
 #include "cli/progress_bar.h"
 #include "engine/coefficients.h"
+#include "settings/ini_file.h"
+#include "settings/ini_text.h"
+#include "settings/settings_section.h"
 
 namespace {
 
@@ -39,6 +44,28 @@ void CheckEnhanceable(const AudioReader& reader, const std::string& path) {
     }
 }
 
+std::optional<std::string> ReadStoredText(const std::string& path, const char* what) {
+    if (path.empty()) return std::nullopt;
+    std::optional<std::string> text = ReadIniFile(path);
+    if (!text) throw RuntimeFailure(std::string("cannot read the ") + what + " '" + path + "': " + std::strerror(errno));
+    return text;
+}
+
+StoredTexts ReadStoredTexts(const ProcessRequest& request) {
+    StoredTexts stored{ReadStoredText(request.settingsFile, "settings file"),
+                       ReadStoredText(request.presetFile, "preset file")};
+    // The player's window replaces a section without the marker with the defaults when it first
+    // shows, so such a file renders at the defaults too; the user likely named the wrong file.
+    if (stored.settings && !request.quiet &&
+        IniTextReadInt(*stored.settings, kSettingsSection, kMarkerKey) != kMarkerValue) {
+        std::fprintf(stderr,
+                     "velora: warning: '%s' holds no \"%s\" section saved by the player's window; "
+                     "using the defaults, as the player would\n",
+                     request.settingsFile.c_str(), kSettingsSection);
+    }
+    return stored;
+}
+
 }  // namespace
 
 void RunProcessCommand(const ProcessRequest& request) {
@@ -47,6 +74,7 @@ void RunProcessCommand(const ProcessRequest& request) {
         throw UsageError("cannot tell the format of '" + request.output + "' from its name (use " +
                          KnownOutputExtensions() + ")");
     }
+    const StoredTexts stored = ReadStoredTexts(request);
     AudioReader reader(request.input);
     if (SameFile(request.input, request.output)) {
         throw UsageError("'" + request.input + "' and '" + request.output +
@@ -57,7 +85,7 @@ void RunProcessCommand(const ProcessRequest& request) {
     const int32_t channels = reader.Channels();
     const int32_t rate = reader.SampleRate();
     AudioWriter writer(request.output, *format, rate, channels);
-    Enhancer enhancer(request.assignments);
+    Enhancer enhancer(stored, request.assignments);
     const bool showProgress = !request.quiet && ::isatty(STDERR_FILENO) &&
                               reader.Frames() > kProgressMinSeconds * rate;
     ProgressBar progress(reader.Frames(), showProgress);

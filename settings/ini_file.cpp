@@ -1,5 +1,6 @@
 #include "settings/ini_file.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -9,6 +10,8 @@
 namespace {
 
 namespace fs = std::filesystem;
+
+constexpr size_t kMaxIniBytes = size_t{64} << 20;
 
 struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
@@ -68,7 +71,13 @@ std::optional<std::string> ReadIniFile(const std::string& path) {
     if (!file) return std::nullopt;
     std::string text;
     char chunk[65536];
-    while (const size_t count = std::fread(chunk, 1, sizeof chunk, file.get())) text.append(chunk, count);
+    while (const size_t count = std::fread(chunk, 1, sizeof chunk, file.get())) {
+        text.append(chunk, count);
+        if (text.size() > kMaxIniBytes) {
+            errno = EFBIG;
+            return std::nullopt;
+        }
+    }
     if (std::ferror(file.get())) return std::nullopt;
     return text;
 }

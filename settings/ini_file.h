@@ -8,7 +8,8 @@
 #include <string>
 #include <string_view>
 
-// The whole file, or nothing when it is missing or cannot be read.
+// The whole file, or nothing when it is missing, cannot be read or is larger than any settings
+// file (64 MiB; errno EFBIG), which keeps an endless device from filling the memory.
 std::optional<std::string> ReadIniFile(const std::string& path);
 
 // The key's integer as the platform reads it, 0 when the file, section or key is missing.

@@ -1,6 +1,5 @@
 #include "settings/ini_text.h"
 
-#include <vector>
 
 namespace {
 
@@ -35,18 +34,13 @@ struct Line {
     size_t next;   // first byte after its line end
 };
 
-std::vector<Line> SplitLines(std::string_view text) {
-    std::vector<Line> lines;
-    size_t begin = 0;
-    while (begin < text.size()) {
-        size_t end = text.find_first_of("\r\n", begin);
-        if (end == std::string_view::npos) end = text.size();
-        size_t next = end;
-        if (next < text.size()) next += text.compare(next, 2, "\r\n") == 0 ? 2 : 1;
-        lines.push_back({begin, end, next});
-        begin = next;
-    }
-    return lines;
+// The line that starts at `begin`.
+Line LineAt(std::string_view text, size_t begin) {
+    size_t end = text.find_first_of("\r\n", begin);
+    if (end == std::string_view::npos) end = text.size();
+    size_t next = end;
+    if (next < text.size()) next += text.compare(next, 2, "\r\n") == 0 ? 2 : 1;
+    return {begin, end, next};
 }
 
 // The name of a section header line, or nothing for any other line.
@@ -54,7 +48,7 @@ std::optional<std::string_view> SectionName(std::string_view trimmed) {
     if (trimmed.empty() || trimmed.front() != '[') return std::nullopt;
     const size_t close = trimmed.rfind(']');
     if (close == std::string_view::npos) return std::nullopt;
-    return UpToNul(trimmed.substr(1, close - 1));
+    return UpToNul(Trim(trimmed.substr(1, close - 1)));
 }
 
 struct KeyLine {
@@ -68,44 +62,49 @@ KeyLine SplitKey(std::string_view trimmed) {
     return {UpToNul(Trim(trimmed.substr(0, equals))), equals};
 }
 
-// Where a key stands in a text: the lines of its section and of the key itself.
+// Where a key stands in a text: its line, or where its section ends.
 struct KeyPlace {
-    std::vector<Line> lines;
-    std::optional<size_t> sectionLine;
-    std::optional<size_t> keyLine;
-    size_t lastFilledLine = 0;  // the section's last non-blank line, the header at least
+    bool sectionFound = false;
+    std::optional<Line> keyLine;
+    Line lastFilledLine{};  // the section's last non-blank line, the header at least
 };
 
 KeyPlace FindKey(std::string_view text, std::string_view section, std::string_view key) {
-    KeyPlace place{SplitLines(text), std::nullopt, std::nullopt, 0};
+    KeyPlace place;
     const std::string_view wantedSection = Trim(section);
     const std::string_view wantedKey = Trim(key);
-    for (size_t i = 0; i < place.lines.size(); ++i) {
-        const Line& line = place.lines[i];
+    for (Line line{0, 0, 0}; line.next < text.size();) {
+        line = LineAt(text, line.next);
         const std::string_view trimmed = Trim(text.substr(line.begin, line.end - line.begin));
         if (trimmed.empty()) continue;
         const std::optional<std::string_view> header = SectionName(trimmed);
-        if (place.sectionLine) {
+        if (place.sectionFound) {
             if (header) break;
-            place.lastFilledLine = i;
+            place.lastFilledLine = line;
             if (SameName(SplitKey(trimmed).name, wantedKey)) {
-                place.keyLine = i;
+                place.keyLine = line;
                 break;
             }
         } else if (header && !header->empty() && SameName(*header, wantedSection)) {
-            place.sectionLine = i;
-            place.lastFilledLine = i;
+            place.sectionFound = true;
+            place.lastFilledLine = line;
         }
     }
     return place;
 }
 
-std::string_view KeyValue(std::string_view text, const KeyPlace& place) {
-    const Line& line = place.lines[*place.keyLine];
+std::string_view KeyValue(std::string_view text, const Line& line) {
     const std::string_view trimmed = Trim(text.substr(line.begin, line.end - line.begin));
     const KeyLine keyLine = SplitKey(trimmed);
     if (!keyLine.equals) return {};
     return UpToNul(Trim(trimmed.substr(*keyLine.equals + 1)));
+}
+
+uint32_t DigitValue(char c) {
+    if (c >= '0' && c <= '9') return static_cast<uint32_t>(c - '0');
+    if (c >= 'a' && c <= 'z') return static_cast<uint32_t>(c - 'a' + 10);
+    if (c >= 'A' && c <= 'Z') return static_cast<uint32_t>(c - 'A' + 10);
+    return 36;  // a digit in no base
 }
 
 int32_t LeadingInteger(std::string_view value) {
@@ -121,10 +120,14 @@ int32_t LeadingInteger(std::string_view value) {
     while (at < value.size() && static_cast<unsigned char>(value[at]) <= ' ') ++at;
     bool negative = false;
     if (at < value.size() && (value[at] == '+' || value[at] == '-')) negative = value[at++] == '-';
-    uint32_t total = 0;
-    for (; at < value.size() && value[at] >= '0' && value[at] <= '9'; ++at) {
-        total = total * 10u + static_cast<uint32_t>(value[at] - '0');
+    uint32_t base = 10;
+    if (value.size() - at >= 2 && value[at] == '0') {
+        const char prefix = value[at + 1];
+        base = prefix == 'x' ? 16 : prefix == 'o' ? 8 : prefix == 'b' ? 2 : 10;
+        if (base != 10) at += 2;
     }
+    uint32_t total = 0;
+    for (; at < value.size() && DigitValue(value[at]) < base; ++at) total = total * base + DigitValue(value[at]);
     return static_cast<int32_t>(negative ? 0u - total : total);
 }
 
@@ -132,7 +135,7 @@ int32_t LeadingInteger(std::string_view value) {
 
 int32_t IniTextReadInt(std::string_view text, std::string_view section, std::string_view key) {
     const KeyPlace place = FindKey(text, section, key);
-    return place.keyLine ? LeadingInteger(KeyValue(text, place)) : 0;
+    return place.keyLine ? LeadingInteger(KeyValue(text, *place.keyLine)) : 0;
 }
 
 std::optional<std::string> IniTextWithValue(std::string_view text, std::string_view section,
@@ -142,8 +145,8 @@ std::optional<std::string> IniTextWithValue(std::string_view text, std::string_v
     std::string edited;
     edited.reserve(text.size() + section.size() + key.size() + value.size() + 8);
     if (place.keyLine) {
-        if (KeyValue(text, place) == value) return std::nullopt;
-        const Line& line = place.lines[*place.keyLine];
+        const Line& line = *place.keyLine;
+        if (KeyValue(text, line) == value) return std::nullopt;
         const std::string_view lineText = text.substr(line.begin, line.end - line.begin);
         const size_t equals = lineText.find('=');
         const size_t keep = equals != std::string_view::npos
@@ -158,10 +161,10 @@ std::optional<std::string> IniTextWithValue(std::string_view text, std::string_v
 
     const std::string newKey = std::string(Trim(key)) + "=" + std::string(value) + "\r\n";
     size_t insertAt = text.size();
-    if (place.sectionLine) insertAt = place.lines[place.lastFilledLine].next;
+    if (place.sectionFound) insertAt = place.lastFilledLine.next;
     edited.append(text.substr(0, insertAt));
     if (insertAt > 0 && edited.back() != '\n' && edited.back() != '\r') edited += "\r\n";
-    if (!place.sectionLine) edited.append("[").append(Trim(section)).append("]\r\n");
+    if (!place.sectionFound) edited.append("[").append(Trim(section)).append("]\r\n");
     edited += newKey;
     edited.append(text.substr(insertAt));
     return edited;

@@ -1,5 +1,6 @@
 // velora-standin: stands in for the player. Loads a DSP plug-in, starts its module, plays a 16-bit
-// WAV file through it block by block from an audio thread and writes the processed samples.
+// WAV file through it block by block from an audio thread and writes the processed samples. Settings
+// given with --set go into the player's settings file first, where the plug-in's window loads them.
 
 #include <cstdio>
 #include <exception>
@@ -7,6 +8,7 @@
 #include <vector>
 
 #include "standin/playback.h"
+#include "standin/player_settings.h"
 #include "standin/player_window.h"
 #include "standin/plugin_library.h"
 #include "standin/standin_arguments.h"
@@ -18,6 +20,7 @@ int main(int argc, char** argv) {
     try {
         const StandinArguments parsed = ParseStandinArguments(arguments);
         PcmAudio audio = ReadWavFile(parsed.inputPath);
+        StorePlayerSettings(parsed.settings);
         const PluginLibrary plugin(parsed.pluginPath);
         const PlayerWindow window;
         const StartedModule started(plugin.Module(), window.Handle(), plugin.Instance());

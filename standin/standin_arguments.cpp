@@ -3,6 +3,8 @@
 #include <charconv>
 #include <vector>
 
+#include "settings/settings_section.h"
+
 namespace {
 
 int32_t ParseBlockFrames(std::string_view text) {
@@ -12,6 +14,25 @@ int32_t ParseBlockFrames(std::string_view text) {
         throw UsageError("--block needs a positive number of frames, not '" + std::string(text) + "'");
     }
     return frames;
+}
+
+// "KEY=VALUE" for one of the settings section's keys; the value is stored as given, since the
+// plug-in's window clamps what it loads.
+StoredSetting ParseStoredSetting(std::string_view text) {
+    const size_t equals = text.find('=');
+    if (equals == std::string_view::npos) throw UsageError("--set needs KEY=VALUE, not '" + std::string(text) + "'");
+    const std::string_view key = text.substr(0, equals);
+    const std::string_view valueText = text.substr(equals + 1);
+    bool known = false;
+    for (const SettingsDefault& setting : SettingsDefaults()) known = known || key == setting.key;
+    if (!known) throw UsageError("unknown setting '" + std::string(key) + "'");
+    int32_t value = 0;
+    const char* end = valueText.data() + valueText.size();
+    const auto [stop, error] = std::from_chars(valueText.data(), end, value);
+    if (valueText.empty() || error != std::errc() || stop != end) {
+        throw UsageError("--set " + std::string(key) + " needs a whole number, not '" + std::string(valueText) + "'");
+    }
+    return {std::string(key), value};
 }
 
 }  // namespace
@@ -24,6 +45,9 @@ StandinArguments ParseStandinArguments(std::span<const std::string_view> argumen
         if (argument == "--block") {
             if (i + 1 == arguments.size()) throw UsageError("--block needs a number of frames");
             parsed.blockFrames = ParseBlockFrames(arguments[++i]);
+        } else if (argument == "--set") {
+            if (i + 1 == arguments.size()) throw UsageError("--set needs KEY=VALUE");
+            parsed.settings.push_back(ParseStoredSetting(arguments[++i]));
         } else if (argument.starts_with("--")) {
             throw UsageError("unknown option '" + std::string(argument) + "'");
         } else {

@@ -1,23 +1,32 @@
 #pragma once
-// The stand-in player's command line: velora-standin PLUGIN.dll IN.wav OUT.wav [--block FRAMES].
+// The stand-in player's command line:
+// velora-standin PLUGIN.dll IN.wav OUT.wav [--block FRAMES] [--set KEY=VALUE]...
 
 #include <cstdint>
 #include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The player hands its DSP plug-in blocks of 576 frames.
 inline constexpr int32_t kPlayerBlockFrames = 576;
 
 inline constexpr char kStandinUsage[] =
-    "usage: velora-standin PLUGIN.dll IN.wav OUT.wav [--block FRAMES]";
+    "usage: velora-standin PLUGIN.dll IN.wav OUT.wav [--block FRAMES] [--set KEY=VALUE]...";
+
+// One key of the player's settings section, written before the plug-in starts.
+struct StoredSetting {
+    std::string key;
+    int32_t value;
+};
 
 struct StandinArguments {
     std::string pluginPath;
     std::string inputPath;
     std::string outputPath;
     int32_t blockFrames = kPlayerBlockFrames;
+    std::vector<StoredSetting> settings;  // in the order given
 };
 
 // A command line that names no run; the message says what is wrong with it.

@@ -22,7 +22,10 @@ ProcessRequest ParseProcess(std::initializer_list<std::string_view> arguments) {
 
 TEST(CommandLine, ProcessTakesOptionsBeforeBetweenAndAfterTheFiles) {
     const ProcessRequest request =
-        ParseProcess({"process", "--set", "3d=40", "in.flac", "--quiet", "out.wav", "--block", "1024"});
+        ParseProcess({"process", "--set", "3d=40", "in.flac", "--quiet", "out.wav", "--block", "1024", "--settings",
+                      "winamp.ini", "--preset", "Rock.velora"});
+    EXPECT_EQ(request.settingsFile, "winamp.ini");
+    EXPECT_EQ(request.presetFile, "Rock.velora");
     EXPECT_EQ(request.input, "in.flac");
     EXPECT_EQ(request.output, "out.wav");
     EXPECT_TRUE(request.quiet);
@@ -35,6 +38,7 @@ TEST(CommandLine, ProcessTakesOptionsBeforeBetweenAndAfterTheFiles) {
     EXPECT_FALSE(plain.quiet);
     EXPECT_EQ(plain.blockFrames, 576);
     EXPECT_TRUE(plain.assignments.empty());
+    EXPECT_EQ(plain.settingsFile, "");
 }
 
 TEST(CommandLine, DoubleDashLetsFileNamesStartWithADash) {
@@ -44,10 +48,11 @@ TEST(CommandLine, DoubleDashLetsFileNamesStartWithADash) {
     EXPECT_EQ(std::get<DemoRequest>(Parse({"demo", "--", "-folder"})).folder, "-folder");
 }
 
-TEST(CommandLine, BlockRangeIsOneToTheLargestStereoScratchBlock) {
-    EXPECT_EQ(ParseProcess({"process", "a.wav", "b.wav", "--block", "1"}).blockFrames, 1);
-    EXPECT_EQ(ParseProcess({"process", "a.wav", "b.wav", "--block", "16383"}).blockFrames, 16383);
-    for (std::string_view bad : {"0", "16384", "-5", "12k", "", "2147483648"}) {
+TEST(CommandLine, BlockRangeIsOneToAMillionFrames) {
+    for (const int32_t good : {1, 16383, 20000, 1048576}) {
+        EXPECT_EQ(ParseProcess({"process", "a.wav", "b.wav", "--block", std::to_string(good)}).blockFrames, good);
+    }
+    for (std::string_view bad : {"0", "1048577", "-5", "12k", "", "2147483648"}) {
         EXPECT_THROW(ParseProcess({"process", "a.wav", "b.wav", "--block", bad}), UsageError) << bad;
     }
     EXPECT_THROW(ParseProcess({"process", "a.wav", "b.wav", "--block"}), UsageError);
@@ -95,7 +100,7 @@ TEST(InputAssignment, DefaultsFirstThenTheAssignmentsInOrder) {
     const std::vector<InputAssignment> assignments = {ParseInputAssignment("bassout=10"),
                                                       ParseInputAssignment("bassout=0")};
     EngineInputs inputs;
-    ApplyInputs(inputs, assignments);
+    ApplyInputs(inputs, {}, assignments);
     EXPECT_EQ(GetEngineInput(inputs, *FindEngineInput("bassout")), 0);
     EXPECT_EQ(GetEngineInput(inputs, *FindEngineInput("3d")), 30);
 }

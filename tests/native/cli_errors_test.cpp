@@ -44,6 +44,8 @@ TEST_F(ProcessRefusal, CommandLineMistakesAreUsageErrors) {
     EXPECT_NE(Refused({"process", in, out, "--set", "3d=101"}, 2).err.find("101"), std::string::npos);
     EXPECT_NE(Refused({"process", in, out, "--set", "soft=2"}, 2).err.find("0 or 1"), std::string::npos);
     Refused({"process", in, out, "--block", "0"}, 2);
+    Refused({"process", in, out, "--settings"}, 2);
+    Refused({"process", in, out, "--preset", ""}, 2);
     EXPECT_NE(Refused({"process", in, folder_ / "out.xyz"}, 2).err.find("wav, flac"), std::string::npos);
     ExpectFolderHoldsOnly({"in.wav"});
 }
@@ -55,6 +57,12 @@ TEST_F(ProcessRefusal, InputsThatCannotBeReadAreFailures) {
     EXPECT_NE(Refused({"process", folder_ / "missing.wav", out}, 1).err.find("No such file"), std::string::npos);
     Refused({"process", folder_ / "notes.txt", out}, 1);
     Refused({"process", folder_ / "sub", out}, 1);
+    const std::string in = folder_ / "in.wav";
+    EXPECT_NE(Refused({"process", in, out, "--settings", folder_ / "winamp.ini"}, 1).err.find("No such file"),
+              std::string::npos);
+    EXPECT_NE(Refused({"process", in, out, "--preset", folder_ / "sub"}, 1).err.find("cannot read the preset file"),
+              std::string::npos);
+    EXPECT_NE(Refused({"process", in, out, "--settings", "/dev/zero"}, 1).err.find("too large"), std::string::npos);
     ExpectFolderHoldsOnly({"in.wav", "notes.txt", "sub"});
 }
 

@@ -4,11 +4,14 @@
 #include <sndfile.h>
 
 #include <cmath>
+#include <fstream>
 
 #include "cli/audio_reader.h"
 #include "cli/audio_writer.h"
 #include "cli/output_format.h"
 #include "cli_test_support.h"
+#include "settings/engine_input_table.h"
+#include "settings/preset_file.h"
 
 namespace {
 
@@ -62,6 +65,56 @@ TEST_F(ProcessCommand, BlockSizeDoesNotChangeTheResult) {
     for (const char* block : {"1", "577", "16383"}) {
         EXPECT_EQ(Process({"--block", block}).samples, usual.samples) << "block " << block;
     }
+    // Blocks larger than the scratch copy go through the engine in pieces, as in the plug-in.
+    for (const int32_t block : {20000, 1048576}) {
+        const Sound out = Process({"--block", std::to_string(block)});
+        EXPECT_EQ(out.samples, EnhanceWithEngine(input_.samples, 2, 44100, {}, block)) << "block " << block;
+        EXPECT_EQ(out.samples, usual.samples) << "block " << block;
+    }
+}
+
+InputValues Then(InputValues values, const InputValues& more) {
+    values.insert(values.end(), more.begin(), more.end());
+    return values;
+}
+
+struct StoredRun {
+    const char* name;
+    std::vector<std::string> arguments;
+    InputValues expected;
+};
+
+TEST_F(ProcessCommand, SettingsThenPresetThenSet) {
+    WriteStereoInput();
+    std::ofstream(folder_ / "winamp.ini", std::ios::binary)
+        << "[winamp]\r\nvolume=200\r\n[Velora KDS]\r\nbassout=20\r\nbassagc=150\r\nsoft=0\r\ninverted=1\r\n"
+           "devil=666\r\n";
+    std::ofstream(folder_ / "Rock.velora", std::ios::binary) << "[Velora KDS preset]\nbassout=70\ndry=80\n";
+    std::ofstream(folder_ / "fresh.ini", std::ios::binary) << "[Velora KDS]\nbassout=20\n";
+    const std::string ini = folder_ / "winamp.ini", preset = folder_ / "Rock.velora";
+    InputValues everyInputZero;
+    for (const EngineInputInfo& info : EngineInputTable()) everyInputZero.push_back({info.key, 0});
+    const InputValues fromIni = Then(everyInputZero, {{"bassout", 20}, {"bassagc", 100}, {"inverted", 1}});
+    InputValues fromPreset(21);
+    for (size_t i = 0; i < 21; ++i) fromPreset[i] = {PresetKeys()[i], 0};
+    fromPreset[5].second = 70;   // bassout
+    fromPreset[12].second = 80;  // dry
+    fromPreset = Then(fromPreset, {{"inverted", 1}, {"bassagc", 10}});
+    const StoredRun runs[] = {
+        {"settings", {"--settings", ini}, fromIni},
+        {"set wins wherever it stands", {"--set", "dry=30", "--settings", ini}, Then(fromIni, {{"dry", 30}})},
+        {"preset over settings, inverted kept", {"--preset", preset, "--settings", ini, "--set", "bassagc=10"},
+         fromPreset},
+        {"unsaved section gives the defaults", {"--settings", folder_ / "fresh.ini"}, {}},
+    };
+    for (const StoredRun& run : runs) {
+        EXPECT_EQ(Process(run.arguments).samples, EnhanceWithEngine(input_.samples, 2, 44100, run.expected))
+            << run.name;
+    }
+    const VeloraRun unsaved = RunVelora({"process", folder_ / "in.wav",
+                                         folder_ / "out.wav", "--settings", folder_ / "fresh.ini"});
+    EXPECT_NE(unsaved.err.find("warning: '" + (folder_ / "fresh.ini") + "' holds no \"Velora KDS\" section"),
+              std::string::npos) << unsaved.err;
 }
 
 TEST_F(ProcessCommand, MonoStaysMono) {

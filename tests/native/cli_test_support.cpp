@@ -83,15 +83,15 @@ std::vector<int16_t> TestSignal(int64_t frames, int32_t channels) {
 }
 
 std::vector<int16_t> EnhanceWithEngine(std::vector<int16_t> samples, int32_t channels, int32_t sampleRate,
-                                       const InputValues& values) {
+                                       const InputValues& values, int32_t blockFrames) {
     auto engine = std::make_unique<Engine>();
     std::vector<int16_t> inputCopy(kInputCopyValues);
     engine->inputCopy = inputCopy.data();
     ApplyEngineInputDefaults(engine->inputs);
     for (const auto& [key, value] : values) SetEngineInput(engine->inputs, *FindEngineInput(key), value);
     const int64_t frames = static_cast<int64_t>(samples.size()) / channels;
-    for (int64_t done = 0; done < frames; done += 576) {
-        const int32_t count = static_cast<int32_t>(std::min<int64_t>(576, frames - done));
+    for (int64_t done = 0; done < frames; done += blockFrames) {
+        const int32_t count = static_cast<int32_t>(std::min<int64_t>(blockFrames, frames - done));
         EngineRun(*engine, samples.data() + done * channels, count, channels, sampleRate);
     }
     return samples;

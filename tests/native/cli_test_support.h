@@ -46,9 +46,9 @@ std::vector<int16_t> TestSignal(int64_t frames, int32_t channels);
 using InputValues = std::vector<std::pair<std::string, int32_t>>;
 
 // The engine from its power-on state with the settings defaults and then `values`, in blocks of
-// 576 frames, as the plug-in runs it.
+// `blockFrames` frames, as the plug-in runs it.
 std::vector<int16_t> EnhanceWithEngine(std::vector<int16_t> samples, int32_t channels, int32_t sampleRate,
-                                       const InputValues& values = {});
+                                       const InputValues& values = {}, int32_t blockFrames = 576);
 
 struct VeloraRun {
     int exitCode = -1;

@@ -38,6 +38,15 @@ TEST(StandinArguments, TakesThreePathsAndAnOptionalBlockSize) {
     EXPECT_EQ(blockFirst.pluginPath, "p.dll");
     EXPECT_EQ(blockFirst.outputPath, "out.wav");
     EXPECT_EQ(Parse({"p.dll", "in.wav", "out.wav", "--block", "2147483647"}).blockFrames, 2147483647);
+
+    const StandinArguments settings =
+        Parse({"--set", "bassagc=150", "p.dll", "in.wav", "out.wav", "--set", "x=-40", "--set", "bassagc=7"});
+    ASSERT_EQ(settings.settings.size(), 3u);
+    EXPECT_EQ(settings.settings[0].key, "bassagc");
+    EXPECT_EQ(settings.settings[0].value, 150);
+    EXPECT_EQ(settings.settings[1].key, "x");
+    EXPECT_EQ(settings.settings[1].value, -40);
+    EXPECT_EQ(settings.settings[2].value, 7);
 }
 
 TEST(StandinArguments, RefusesWhatNamesNoRun) {
@@ -52,4 +61,8 @@ TEST(StandinArguments, RefusesWhatNamesNoRun) {
                   "--block needs a positive number of frames, not '" + std::string(bad) + "'");
     }
     EXPECT_EQ(Refusal({"p.dll", "in.wav", "out.wav", "--blocks", "5"}), "unknown option '--blocks'");
+    EXPECT_EQ(Refusal({"p.dll", "in.wav", "out.wav", "--set"}), "--set needs KEY=VALUE");
+    EXPECT_EQ(Refusal({"p.dll", "in.wav", "out.wav", "--set", "bassagc"}), "--set needs KEY=VALUE, not 'bassagc'");
+    EXPECT_EQ(Refusal({"p.dll", "in.wav", "out.wav", "--set", "devil=666"}), "unknown setting 'devil'");
+    EXPECT_EQ(Refusal({"p.dll", "in.wav", "out.wav", "--set", "soft=1.5"}), "--set soft needs a whole number, not '1.5'");
 }

@@ -93,3 +93,21 @@ run_case() {
 run_case stereo-44100 2 44100 66150
 run_case mono-22050 1 22050 22050 --block 1000
 run_case stereo-48000-block-1000 2 48000 48000 --block 1000
+
+# --set writes the settings into the player's winamp.ini beside the stand-in before the plug-in
+# starts, after the defaults and with the marker, keeping the player's own sections; velora reads
+# the same settings back from that file.
+player="$work/player"
+mkdir -p "$player"
+cp "$standin" "$player/"
+printf '[winamp]\r\nvolume=200\r\n' > "$player/winamp.ini"
+"$wine" "$player/$(basename "$standin")" "$(windows_path "$plugin")" "$(windows_path "$work/stereo-44100-in.wav")" \
+  "$(windows_path "$work/settings-standin.wav")" --set bassout=30 --set soft=2 --set 3d=70 \
+  || fail "settings: the stand-in failed"
+own='[winamp]\r\nvolume=200\r\n[Velora KDS]\r\nx=300\r\n'
+cmp -s -n "$(printf "$own" | wc -c)" "$player/winamp.ini" <(printf "$own") \
+  || fail "settings: the player's own section changed or the defaults do not follow it"
+"$velora" process "$work/stereo-44100-in.wav" "$work/settings-file.wav" --quiet --settings "$player/winamp.ini"
+"$velora" process "$work/stereo-44100-in.wav" "$work/settings-set.wav" --quiet --set bassout=30 --set 3d=70
+cmp -s "$work/settings-file.wav" "$work/settings-set.wav" || fail "settings: winamp.ini does not hold the settings"
+echo "settings: winamp.ini holds the stand-in's settings"
