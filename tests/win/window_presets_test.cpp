@@ -144,16 +144,24 @@ TEST_F(WindowPresets, NamesTooLongForAPathChangeNothing) {
 
 namespace {
 
-// Fills in the save dialog once it is up, as a user would: the name typed, then "Save". What
-// the dialog showed is kept for the test; a dialog still up after three seconds is cancelled.
+// Answers a dialog of this thread once it is up, as a user would, and keeps the texts it showed.
+// A dialog still up after three seconds is cancelled.
 struct DialogUser {
-    static inline std::string typedName;
-    static inline std::string fileType;
+    static inline const char* title = "";
+    static inline void (*answer)(HWND dialog) = nullptr;
+    static inline std::string texts;
     static inline bool seen = false;
     static inline int ticks = 0;
 
+    static BOOL CALLBACK KeepText(HWND control, LPARAM) {
+        char text[256] = {};
+        ::GetWindowTextA(control, text, sizeof(text));
+        texts += std::string(text) + "|";
+        return TRUE;
+    }
+
     static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-        const HWND dialog = ::FindWindowA("#32770", "Save preset as...");
+        const HWND dialog = ::FindWindowA("#32770", title);
         if (!dialog) return;
         if (++ticks > 30) {
             ::PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
@@ -161,25 +169,60 @@ struct DialogUser {
         }
         if (seen) return;
         seen = true;
-        char type[64] = {};
-        ::SendDlgItemMessageA(dialog, cmb1, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(type));
-        fileType = type;
-        for (const int field : {cmb13, edt1}) ::SetDlgItemTextA(dialog, field, typedName.c_str());
-        ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+        ::EnumChildWindows(dialog, KeepText, 0);
+        answer(dialog);
+    }
+
+    // Runs the action with the dialog answered.
+    template <typename Action>
+    static void Answering(const char* dialogTitle, void (*dialogAnswer)(HWND), Action action) {
+        title = dialogTitle;
+        answer = dialogAnswer;
+        texts.clear();
+        seen = false;
+        ticks = 0;
+        const UINT_PTR timer = ::SetTimer(nullptr, 0, 100, &Tick);
+        action();
+        ::KillTimer(nullptr, timer);
     }
 };
+
+void SaveAsParty(HWND dialog) {
+    for (const int field : {cmb13, edt1}) ::SetDlgItemTextA(dialog, field, "Party");
+    ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+}
+
+void AnswerYes(HWND dialog) { ::PostMessageA(dialog, WM_COMMAND, IDYES, 0); }
+void AnswerNo(HWND dialog) { ::PostMessageA(dialog, WM_COMMAND, IDNO, 0); }
 
 }  // namespace
 
 TEST_F(WindowPresets, TheSaveDialogSavesIntoThePresetFolderUnderThePresetExtension) {
     form->TrackBar(1)->SetPosition(77);
-    DialogUser::typedName = "Party";
-    const UINT_PTR timer = ::SetTimer(nullptr, 0, 100, &DialogUser::Tick);
-    form->Button1Click(form->Button1);
-    ::KillTimer(nullptr, timer);
+    DialogUser::Answering("Save preset as...", SaveAsParty, [&] { form->Button1Click(form->Button1); });
     ASSERT_TRUE(DialogUser::seen);
-    EXPECT_EQ(DialogUser::fileType, "Velora presets");
+    EXPECT_NE(DialogUser::texts.find("|Velora presets|"), std::string::npos) << DialogUser::texts;
     EXPECT_TRUE(std::filesystem::exists(presetFolder + "Party.velora"));
     EXPECT_EQ(form->presetbox->SelectedText(), "Party");
     EXPECT_EQ(ReadInput(inputs.bassagc), 77);
+}
+
+TEST_F(WindowPresets, DeleteAsksFirstAndEmptiesTheManagersList) {
+    Preset("Rock.velora", "[Velora KDS preset]\r\nbassagc=11\r\n");
+    Choose("Rock");
+    DialogUser::Answering("Annoing?", AnswerNo, [&] { form->Button2Click(form->Button2); });
+    ASSERT_TRUE(DialogUser::seen);
+    EXPECT_NE(DialogUser::texts.find("|Delete?|"), std::string::npos) << DialogUser::texts;
+    EXPECT_TRUE(std::filesystem::exists(presetFolder + "Rock.velora"));
+    EXPECT_EQ(form->presetbox->ItemCount(), 0);
+
+    Choose("Rock");
+    DialogUser::Answering("Annoing?", AnswerYes, [&] { form->Button2Click(form->Button2); });
+    EXPECT_FALSE(std::filesystem::exists(presetFolder + "Rock.velora"));
+    EXPECT_EQ(form->presetbox->ItemCount(), 0);
+    EXPECT_EQ(form->ComboBox1->ItemCount(), 1) << "the second list keeps its items until it opens";
+    EXPECT_EQ(ReadInput(inputs.bassagc), 11);
+    // Nothing selected: no question, nothing deleted.
+    DialogUser::Answering("Annoing?", AnswerYes, [&] { form->Button2Click(form->Button2); });
+    EXPECT_FALSE(DialogUser::seen);
 }
