@@ -4,8 +4,9 @@
 //
 //   velora-window-shots PLUGIN.dll PREFIX
 //
-// Writes PREFIX-main.bmp, -bass.bmp, -music.bmp, -settings.bmp and PREFIX-figures.txt. Exit
-// status 0 when the start and stop each took at most 500 ms and no object was left behind.
+// Writes PREFIX-main.bmp, -bass.bmp, -music.bmp, -settings.bmp, -turning.bmp (halfway from Main
+// to Bass) and PREFIX-figures.txt. Exit status 0 when the start and stop each took at most
+// 500 ms and no object was left behind.
 
 #include <windows.h>
 
@@ -137,6 +138,11 @@ int main(int argc, char** argv) {
         PumpMessagesFor(1600);
         photographed = Photograph(window, prefix + "-" + page + ".bmp") && photographed;
         Click(window, 233, 15);  // "Next"
+        if (page == pages[0]) {
+            // Halfway through the first turn: the pages on the wheel and the scope at its lowest.
+            PumpMessagesFor(450);
+            photographed = Photograph(window, prefix + "-turning.bmp") && photographed;
+        }
     }
     PumpMessagesFor(1600);
     start = NowMs();

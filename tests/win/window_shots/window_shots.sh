@@ -19,7 +19,7 @@ timeout 120 $emulator explorer /desktop=shot,640x480 "$shots" "$win_plugin" "$wi
 for _ in $(seq 1 100); do [ -e "$prefix-figures.txt" ] && break; sleep 0.1; done
 [ -e "$prefix-figures.txt" ] || { echo "no figures were written"; exit 1; }
 cat "$prefix-figures.txt"
-for page in main bass music settings; do
+for page in main bass music settings turning; do
   convert "$prefix-$page.bmp" "$prefix-$page.png"
   rm -f "$prefix-$page.bmp"
   sky=$(convert "$prefix-$page.png" -fill black +opaque 'rgb(166,202,240)' -fill white \
