@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "ui/delay_field.h"
 #include "ui/page_wheel.h"
 
@@ -39,25 +37,6 @@ TEST(PageWheel, PanelsAtRestSitOnTheWheelAroundTheCurrentPage) {
         EXPECT_EQ(scope.top + scope.height, 229);
         EXPECT_EQ(scope.left, 5);
         EXPECT_EQ(scope.width, 260);
-    }
-}
-
-TEST(PageWheel, TurnsVisitThePagesAndEndAtRest) {
-    for (const bool next : {true, false}) {
-        PageWheel wheel;
-        wheel.Rest(0);
-        wheel.Tick();
-        std::string visited;
-        for (int press = 0; press < 4; ++press) {
-            wheel.StartTurn(next);
-            int ticks = 1;
-            while (wheel.Tick()) ++ticks;
-            EXPECT_EQ(ticks, kTurnTicks);
-            visited += std::string(PageName(wheel.pageIndex)) + " ";
-            const int topSlot = wheel.pageIndex;
-            EXPECT_TRUE((Place{32, 2} == wheel.Panel(topSlot))) << visited;
-        }
-        EXPECT_EQ(visited, next ? "Bass Music Settings Main " : "Settings Music Bass Main ");
     }
 }
 

@@ -2,8 +2,6 @@
 
 #include "tests/win/control_window_fixture.h"
 
-#include <dlgs.h>
-
 #include "settings/preset_file.h"
 
 namespace {
@@ -91,14 +89,6 @@ TEST_F(WindowPresets, SaveAsWritesTheTwentyOneKeysSelectsAndKeepsForeignLines) {
     EXPECT_EQ(InputValues(), values);
 }
 
-TEST_F(WindowPresets, SaveAsWritesTheKeysInOrderIntoANewFile) {
-    SaveAs("Fresh");
-    std::vector<std::string> keys;
-    for (const std::string& line : SectionLines(presetFolder + "Fresh.velora", kPresetSection))
-        keys.push_back(line.substr(0, line.find('=')));
-    EXPECT_EQ(keys, std::vector<std::string>(PresetKeys().begin(), PresetKeys().end()));
-}
-
 TEST_F(WindowPresets, PlaceholderItemsSelectNothingAndChangeNothing) {
     ASSERT_EQ(Items(form->ComboBox1), (std::vector<std::string>{"1", "2", "3", "4"}));
     ASSERT_EQ(form->presetbox->ItemCount(), 0) << "emptied at every show";
@@ -141,88 +131,3 @@ TEST_F(WindowPresets, NamesTooLongForAPathChangeNothing) {
 }
 
 }  // namespace
-
-namespace {
-
-// Answers a dialog of this thread once it is up, as a user would, and keeps the texts it showed.
-// A dialog still up after three seconds is cancelled.
-struct DialogUser {
-    static inline const char* title = "";
-    static inline void (*answer)(HWND dialog) = nullptr;
-    static inline std::string texts;
-    static inline bool seen = false;
-    static inline int ticks = 0;
-
-    static BOOL CALLBACK KeepText(HWND control, LPARAM) {
-        char text[256] = {};
-        ::GetWindowTextA(control, text, sizeof(text));
-        texts += std::string(text) + "|";
-        return TRUE;
-    }
-
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-        const HWND dialog = ::FindWindowA("#32770", title);
-        if (!dialog) return;
-        if (++ticks > 30) {
-            ::PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-            return;
-        }
-        if (seen) return;
-        seen = true;
-        ::EnumChildWindows(dialog, KeepText, 0);
-        answer(dialog);
-    }
-
-    // Runs the action with the dialog answered.
-    template <typename Action>
-    static void Answering(const char* dialogTitle, void (*dialogAnswer)(HWND), Action action) {
-        title = dialogTitle;
-        answer = dialogAnswer;
-        texts.clear();
-        seen = false;
-        ticks = 0;
-        const UINT_PTR timer = ::SetTimer(nullptr, 0, 100, &Tick);
-        action();
-        ::KillTimer(nullptr, timer);
-    }
-};
-
-void SaveAsParty(HWND dialog) {
-    for (const int field : {cmb13, edt1}) ::SetDlgItemTextA(dialog, field, "Party");
-    ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
-}
-
-void AnswerYes(HWND dialog) { ::PostMessageA(dialog, WM_COMMAND, IDYES, 0); }
-void AnswerNo(HWND dialog) { ::PostMessageA(dialog, WM_COMMAND, IDNO, 0); }
-
-}  // namespace
-
-TEST_F(WindowPresets, TheSaveDialogSavesIntoThePresetFolderUnderThePresetExtension) {
-    form->TrackBar(1)->SetPosition(77);
-    DialogUser::Answering("Save preset as...", SaveAsParty, [&] { form->Button1Click(form->Button1); });
-    ASSERT_TRUE(DialogUser::seen);
-    EXPECT_NE(DialogUser::texts.find("|Velora presets|"), std::string::npos) << DialogUser::texts;
-    EXPECT_TRUE(std::filesystem::exists(presetFolder + "Party.velora"));
-    EXPECT_EQ(form->presetbox->SelectedText(), "Party");
-    EXPECT_EQ(ReadInput(inputs.bassagc), 77);
-}
-
-TEST_F(WindowPresets, DeleteAsksFirstAndEmptiesTheManagersList) {
-    Preset("Rock.velora", "[Velora KDS preset]\r\nbassagc=11\r\n");
-    Choose("Rock");
-    DialogUser::Answering("Annoing?", AnswerNo, [&] { form->Button2Click(form->Button2); });
-    ASSERT_TRUE(DialogUser::seen);
-    EXPECT_NE(DialogUser::texts.find("|Delete?|"), std::string::npos) << DialogUser::texts;
-    EXPECT_TRUE(std::filesystem::exists(presetFolder + "Rock.velora"));
-    EXPECT_EQ(form->presetbox->ItemCount(), 0);
-
-    Choose("Rock");
-    DialogUser::Answering("Annoing?", AnswerYes, [&] { form->Button2Click(form->Button2); });
-    EXPECT_FALSE(std::filesystem::exists(presetFolder + "Rock.velora"));
-    EXPECT_EQ(form->presetbox->ItemCount(), 0);
-    EXPECT_EQ(form->ComboBox1->ItemCount(), 1) << "the second list keeps its items until it opens";
-    EXPECT_EQ(ReadInput(inputs.bassagc), 11);
-    // Nothing selected: no question, nothing deleted.
-    DialogUser::Answering("Annoing?", AnswerYes, [&] { form->Button2Click(form->Button2); });
-    EXPECT_FALSE(DialogUser::seen);
-}
