@@ -5,9 +5,9 @@
 namespace {
 
 constexpr const char* kPresetKeys[] = {
-    "bassagc", "phatt",  "basslopass", "bass3d",          "basscolor", "bassout",  "basslim",
-    "bassresonance", "hipass", "3d",   "prologic",        "treble",    "dry",      "speed",
-    "comp",    "agc",    "doubleresonance", "stereoagc",  "loudness",  "widefilt", "soft",
+    "bassagc", "phatt", "basslopass", "bass3d", "basscolor", "bassout", "basslim", "bassresonance",
+    "hipass", "3d", "prologic", "treble", "dry", "speed", "comp", "agc",
+    "doubleresonance", "stereoagc", "loudness", "widefilt", "soft",
 };
 
 constexpr std::string_view kExtension = kPresetExtension;

@@ -11,15 +11,18 @@ namespace {
 
 // The keys of the window itself; every other key is an engine input with the table's default.
 constexpr SettingsDefault kWindowDefaults[] = {
-    {"x", 300},    {"y", 200},         {"page", 0},   {"timer", 25},
-    {"delay", 1000}, {"autodetect", 1}, {"hidden", 0},
+    {"x", 300}, {"y", 200}, {"page", 0}, {"timer", 25}, {"delay", 1000}, {"autodetect", 1}, {"hidden", 0},
 };
 
+// The order in which the defaults are written; the engine inputs stand in it apart from the
+// table's window order.
 constexpr const char* kDefaultsOrder[] = {
-    "x",     "y",      "bassagc", "phatt",      "basslopass", "bass3d",          "basscolor", "bassout",
-    "basslim", "bassresonance", "hipass", "3d", "prologic", "treble", "dry", "speed", "comp", "agc",
-    "page",  "timer",  "delay",   "autodetect", "doubleresonance", "stereoagc", "loudness", "widefilt",
-    "soft",  "hidden", "inverted",
+    "x", "y",
+    "bassagc", "phatt", "basslopass", "bass3d", "basscolor", "bassout", "basslim", "bassresonance",
+    "hipass", "3d", "prologic", "treble", "dry", "speed", "comp", "agc",
+    "page", "timer", "delay", "autodetect",
+    "doubleresonance", "stereoagc", "loudness", "widefilt", "soft",
+    "hidden", "inverted",
 };
 
 int32_t DefaultOf(std::string_view key) {
