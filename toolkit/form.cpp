@@ -134,6 +134,24 @@ void TForm::WndProc(TMessage& message) {
     case WM_CLOSE:
         Close();
         return;
+    case WM_WINDOWPOSCHANGING: {
+        auto& place = *reinterpret_cast<WINDOWPOS*>(message.LParam);
+        if (!screenSnap_ || (place.flags & SWP_NOMOVE) != 0) break;
+        // A move alone carries no size: the window keeps the one it has.
+        RECT current = {};
+        ::GetWindowRect(Handle(), &current);
+        const bool sized = (place.flags & SWP_NOSIZE) == 0;
+        const int width = sized ? place.cx : current.right - current.left;
+        const int height = sized ? place.cy : current.bottom - current.top;
+        const RECT proposed = {place.x, place.y, place.x + width, place.y + height};
+        MONITORINFO monitor = {};
+        monitor.cbSize = sizeof(monitor);
+        if (!::GetMonitorInfoA(::MonitorFromRect(&proposed, MONITOR_DEFAULTTONEAREST), &monitor)) break;
+        const RECT& work = monitor.rcWork;
+        SnapToEdges(place.x, place.y, width, height, {work.left, work.top, work.right, work.bottom},
+                    snapBuffer_);
+        break;
+    }
     case CM_RELEASE:
         delete this;
         return;

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "toolkit/hint_tips.h"
+#include "toolkit/screen_snap.h"
 #include "toolkit/win_control.h"
 
 enum class TFormBorderStyle { bsDialog, bsSingle, bsSizeable, bsNone };
@@ -28,6 +29,11 @@ public:
     void SetBorderStyle(TFormBorderStyle style) { borderStyle_ = style; }
     void SetClientSize(int width, int height);
     void SetIcon(HICON icon);
+    // A form that snaps sticks to an edge of the work area when moved within SnapBuffer of it.
+    bool ScreenSnap() const { return screenSnap_; }
+    void SetScreenSnap(bool snap) { screenSnap_ = snap; }
+    int SnapBuffer() const { return snapBuffer_; }
+    void SetSnapBuffer(int pixels) { snapBuffer_ = pixels; }
 
     void Show();
     void Hide();
@@ -62,4 +68,6 @@ private:
     int modalResult_ = mrNone;
     bool modal_ = false;
     bool freeing_ = false;
+    bool screenSnap_ = false;
+    int snapBuffer_ = 10;
 };

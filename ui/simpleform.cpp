@@ -42,6 +42,7 @@ TForm_s::TForm_s(EngineInputs& inputs, const EngineDisplay& display,
     SetName("Form_s");
     SetCaption("Velora Enhancer 0.2");
     SetBorderStyle(TFormBorderStyle::bsDialog);
+    SetScreenSnap(true);
     SetColor(clSkyBlue);
     SetShowHint(false);
     if (icon_.LoadFromResourceID(IDI_ENHANCER, 32, 32)) SetIcon(icon_.Handle());

@@ -98,4 +98,30 @@ TEST(ToolkitForm, ModalDisplayDisablesTheOwnerUntilAButtonEndsIt) {
     delete dialog;
 }
 
+TEST(ToolkitForm, ASnappingFormSticksToTheWorkAreasEdgesAndKeepsItsSize) {
+    TForm form(nullptr);
+    form.SetBorderStyle(TFormBorderStyle::bsDialog);
+    form.SetScreenSnap(true);
+    form.Handle();
+    RECT work = {};
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    struct Move {
+        int left, top, wantLeft, wantTop;
+    } const moves[] = {
+        {work.left + 6, 300, work.left, 300},
+        {200, work.bottom - 125, 200, work.bottom - 120},
+        {200, 300, 200, 300},
+    };
+    for (const Move& move : moves) {
+        form.SetBounds(move.left, move.top, 200, 120);
+        RECT placed = {};
+        ::GetWindowRect(form.Handle(), &placed);
+        EXPECT_EQ(placed.left, move.wantLeft);
+        EXPECT_EQ(placed.top, move.wantTop);
+        EXPECT_EQ(placed.right - placed.left, 200);
+        EXPECT_EQ(form.Left(), move.wantLeft);
+        EXPECT_EQ(form.Top(), move.wantTop);
+    }
+}
+
 }  // namespace
