@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs every system package the build and the tests need. Safe to run again.
+# Installs every system package the build and the tests need, and the i386 root in which the
+# win32 flavour's tests run. Safe to run again.
 set -euo pipefail
 
 packages=(
@@ -20,3 +21,5 @@ if [ ${#missing[@]} -gt 0 ]; then
   apt-get update -q
   apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
+
+"$(dirname "$0")/make-i686-root.sh"
