@@ -46,9 +46,10 @@ exec timeout --kill-after=5 "${VELORA_I686_TIMEOUT:-600}" \
         cp "$XAUTHORITY" "$root$XAUTHORITY"
       fi
     fi
+    # Without its debugger a program that crashes ends at once instead of waiting for the timeout.
     status=0
     chroot "$root" env -i PATH=/usr/bin:/bin HOME=/root WINEPREFIX=/root/.wine \
-      WINEDEBUG="${WINEDEBUG:--all}" WINEDLLOVERRIDES="mscoree,mshtml=" \
+      WINEDEBUG="${WINEDEBUG:--all}" WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d" \
       DISPLAY="${DISPLAY:-}" XAUTHORITY="${XAUTHORITY:-}" \
       bash -c "
         cd \"\$0\" 2>/dev/null || cd /root
