@@ -5,13 +5,16 @@
 set -euo pipefail
 target=${VELORA_I686_ROOT:-/var/cache/velora/i686-bookworm}
 mirror=http://deb.debian.org/debian
+packages=(wine wine32 xvfb xauth)
+# A root built from another recipe is built again.
+recipe="bookworm i386 ${packages[*]}"
 
 mkdir -p "$(dirname "$target")"
 exec 9> "$target.lock"
 flock 9
-[ -e "$target/.velora-ready" ] && exit 0
+[ "$(cat "$target/.velora-ready" 2>/dev/null)" = "$recipe" ] && exit 0
 
-echo "Building the 32-bit wine root in $target (once, about two minutes and 1.7 GB)"
+echo "Building the 32-bit wine root in $target (once: about a minute, 1.7 GB)"
 building=$target.building
 rm -rf "$building"
 debootstrap --arch=i386 --variant=minbase --foreign bookworm "$building" "$mirror" >/dev/null
@@ -34,12 +37,14 @@ unshare --mount --propagation private bash -euo pipefail -c '
   mount --rbind /sys "$root/sys"
   cp /etc/resolv.conf "$root/etc/resolv.conf"
   in_root apt-get update -qq
-  in_root apt-get install -y -q --no-install-recommends wine wine32 xvfb xauth >/dev/null
+  shift
+  in_root apt-get install -y -q --no-install-recommends "$@" >/dev/null
   in_root apt-get clean
   in_root WINEPREFIX=/root/.wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" \
     bash -c "wineboot -i 2>/dev/null && wineserver -w"
-' make-i686-root "$building"
+' make-i686-root "$building" "${packages[@]}"
 
-touch "$building/.velora-ready"
+echo "$recipe" > "$building/.velora-ready"
+rm -rf "$target"
 mv "$building" "$target"
 echo "The 32-bit wine root is ready."
