@@ -38,7 +38,8 @@ unshare --mount --propagation private bash -euo pipefail -c '
   cp /etc/resolv.conf "$root/etc/resolv.conf"
   in_root apt-get update -qq
   shift
-  in_root apt-get install -y -q --no-install-recommends "$@" >/dev/null
+  in_root apt-get install -y -q --no-install-recommends "$@" 2>&1 >/dev/null |
+    { grep -v "^debconf: delaying package configuration" >&2 || true; }
   in_root apt-get clean
   in_root WINEPREFIX=/root/.wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" \
     bash -c "wineboot -i 2>/dev/null && wineserver -w"
