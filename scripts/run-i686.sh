@@ -3,10 +3,11 @@
 # make-i686-root.sh builds, and exits with the program's status.
 #   run-i686.sh PROGRAM.exe [ARGUMENTS]...
 # The program sees the checkout and its own folder at their host paths (as Z:\...) and starts in
-# the working folder when that lies in them; whatever else it writes goes away with the run. It draws on the X display named by
-# DISPLAY, or on a private virtual one without it. After VELORA_I686_TIMEOUT seconds (600) it is
-# stopped. Private mount and process namespaces leave no mount, wineserver or X server behind,
-# so several runs can go side by side.
+# the working folder when that lies in them; whatever else it writes goes away with the run. It
+# draws on the X display named by DISPLAY, or on a private virtual one without it. After
+# VELORA_I686_TIMEOUT seconds (600) it is stopped. Private mount, process and network namespaces
+# leave no mount, wineserver or X server behind and keep the X sockets of runs apart, so several
+# runs can go side by side.
 set -euo pipefail
 [ $# -ge 1 ] || { echo "usage: run-i686.sh PROGRAM.exe [ARGUMENTS]..." >&2; exit 2; }
 checkout=$(cd "$(dirname "$0")/.." && pwd)
@@ -47,6 +48,7 @@ exec timeout --kill-after=5 "${VELORA_I686_TIMEOUT:-600}" \
       fi
     fi
     # Without its debugger a program that crashes ends at once instead of waiting for the timeout.
+    # This shell stays the first process of the namespace, so that it reaps what wine leaves.
     status=0
     chroot "$root" env -i PATH=/usr/bin:/bin HOME=/root WINEPREFIX=/root/.wine \
       WINEDEBUG="${WINEDEBUG:--all}" WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d" \
