@@ -8,8 +8,7 @@ ready=$(mktemp -u "${screenshot%.png}.ready.XXXX")
 trap 'rm -f "$ready"' EXIT
 rm -f "$screenshot"
 
-$emulator "$gallery" --ready-file "$(winepath -w "$ready" 2>/dev/null || echo "$ready")" \
-    --exit-after 20000 &
+$emulator "$gallery" --ready-file "Z:${ready//\//\\}" --exit-after 20000 &
 gallery_pid=$!
 for _ in $(seq 1 300); do
   [ -e "$ready" ] && break

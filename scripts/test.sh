@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Sets up, builds all three flavours and runs every test: native, Windows x86_64 under wine
-# inside a virtual X display, and the static checks of the shipped 32-bit library.
+# Sets up, builds all three flavours and runs every test: native, and the Windows suites of the
+# x86_64 build under wine and of the shipped i686 build under 32-bit wine (scripts/run-i686.sh),
+# each inside a virtual X display.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
@@ -19,8 +20,9 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   wineserver -k >/dev/null 2>&1 || true
   exit $result' "$root" || status=1
 
-echo "== shipped 32-bit library checks"
-ctest --test-dir "$root/build/win32" --output-on-failure || status=1
+echo "== Windows i686 tests under 32-bit wine, and the checks of the shipped library"
+xvfb-run -a -s "-screen 0 1280x1024x24" \
+  ctest --test-dir "$root/build/win32" --output-on-failure || status=1
 
 [ $status -eq 0 ] && echo "All test flavours passed." || echo "Some tests failed."
 exit $status
