@@ -5,7 +5,7 @@
 set -euo pipefail
 target=${VELORA_I686_ROOT:-/var/cache/velora/i686-bookworm}
 mirror=http://deb.debian.org/debian
-packages=(wine wine32 xvfb xauth)
+packages=(wine wine32 fonts-wine xvfb xauth)
 # A root built from another recipe is built again.
 recipe="bookworm i386 ${packages[*]}"
 
@@ -43,6 +43,8 @@ unshare --mount --propagation private bash -euo pipefail -c '
   in_root apt-get clean
   in_root WINEPREFIX=/root/.wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" \
     bash -c "wineboot -i 2>/dev/null && wineserver -w"
+  # Wine as Debian packs it does not look in the folder of its own fonts; the prefix font folder does.
+  cp /usr/share/wine/fonts/*.fon /usr/share/wine/fonts/*.ttf "$root/root/.wine/drive_c/windows/Fonts/"
 ' make-i686-root "$building" "${packages[@]}"
 
 echo "$recipe" > "$building/.velora-ready"

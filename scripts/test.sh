@@ -15,6 +15,9 @@ echo "== Windows x86_64 tests under wine"
 export WINEPREFIX="$root/build/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   wineboot -i >/dev/null 2>&1 || true
+  # Wine as Debian packs it does not look in the folder of its own fonts (package fonts-wine);
+  # the prefix font folder does, so the windows are drawn with the fonts they ask for.
+  cp -u /usr/share/wine/fonts/*.fon /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
   ctest --test-dir "$0/build/win64" --output-on-failure
   result=$?
   wineserver -k >/dev/null 2>&1 || true

@@ -8,12 +8,6 @@ rm -f "$prefix"-*.bmp "$prefix"-*.png "$prefix-figures.txt"
 mkdir -p "$(dirname "$prefix")"
 win_prefix=$(winepath -w "$prefix" 2>/dev/null)
 win_plugin=$(winepath -w "$plugin" 2>/dev/null)
-# Debian's wine does not look in the folder of its own fonts (package fonts-wine); the prefix's
-# font folder holds them, so the window's "MS Sans Serif" is drawn with its own metrics.
-fonts=$(winepath -u 'C:\windows\Fonts' 2>/dev/null)
-if [ -d /usr/share/wine/fonts ] && [ -d "$fonts" ]; then
-  cp -u /usr/share/wine/fonts/*.fon /usr/share/wine/fonts/*.ttf "$fonts"/ 2>/dev/null || true
-fi
 status=0
 timeout 120 $emulator explorer /desktop=shot,640x480 "$shots" "$win_plugin" "$win_prefix" || status=$?
 for _ in $(seq 1 100); do [ -e "$prefix-figures.txt" ] && break; sleep 0.1; done
