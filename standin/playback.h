@@ -8,7 +8,9 @@
 #include <cstdint>
 
 #include "host/dsp_records.h"
+#include "standin/block_feeder.h"
 #include "standin/pcm_audio.h"
 
 // Returns when the last block is through; rethrows a failure of the audio thread.
-void PlayThroughModule(DspModule& module, PcmAudio& audio, int32_t blockFrames, HWND playerWindow);
+void PlayThroughModule(DspModule& module, PcmAudio& audio, int32_t blockFrames, BlockPace pace,
+                       HWND playerWindow);
