@@ -19,15 +19,16 @@ if(NOT count EQUAL 1 OR NOT exports MATCHES "\\] winampDSPGetHeader2$")
   message(FATAL_ERROR "${DLL} must export only winampDSPGetHeader2, exports: ${exports}")
 endif()
 
-set(system_dlls KERNEL32.dll USER32.dll GDI32.dll msvcrt.dll COMCTL32.dll SHELL32.dll
-    COMDLG32.dll ADVAPI32.dll OLE32.dll OLEAUT32.dll UXTHEME.dll)
+# Library names are matched without regard to case, as the loader matches them.
+set(system_dlls KERNEL32.DLL USER32.DLL GDI32.DLL MSVCRT.DLL COMCTL32.DLL SHELL32.DLL
+    COMDLG32.DLL ADVAPI32.DLL OLE32.DLL OLEAUT32.DLL UXTHEME.DLL)
 string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${dump}")
 foreach(line IN LISTS imports)
   string(REPLACE "DLL Name: " "" name "${line}")
   string(STRIP "${name}" name)
-  list(FIND system_dlls "${name}" known)
+  string(TOUPPER "${name}" upper)
+  list(FIND system_dlls "${upper}" known)
   if(known EQUAL -1)
-    string(TOUPPER "${name}" upper)
     if(NOT upper MATCHES "^API-MS-WIN-")
       message(FATAL_ERROR "${DLL} imports ${name}, which is not a system DLL")
     endif()

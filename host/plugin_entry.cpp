@@ -8,7 +8,7 @@
 #include "host/dsp_records.h"
 #include "host/host_paths.h"
 #include "host/host_values.h"
-#include "settings/engine_input_table.h"
+#include "ui/simpleform.h"
 
 EngineHandOver handOver;
 HWND hostWindow = nullptr;
@@ -20,6 +20,7 @@ namespace {
 alignas(Engine) unsigned char engineStorage[sizeof(Engine)];
 
 int16_t* inputCopy = nullptr;
+TForm_s* Form_s = nullptr;
 
 DspHeader header;
 DspModule module;
@@ -43,8 +44,11 @@ int32_t Init(DspModule* record) {
     settingsPath = SettingsPathIn(hostFolder);
     presetFolder = PresetFolderIn(hostFolder);
     hostWindow = record->hwndParent;
-    // Until the control window loads the stored settings, the engine runs on the defaults.
-    ApplyEngineInputDefaults(engine.inputs);
+    Form_s = new TForm_s(engine.inputs, engine.display, handOver.engineBypass);
+    // Owned by the player's window: above it, and minimised and destroyed with it.
+    ::SetWindowLongPtrA(Form_s->Handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(hostWindow));
+    // Its show loads the stored settings into the controls, which write the engine's inputs.
+    Form_s->Show();
     if (inputCopy == nullptr) inputCopy = static_cast<int16_t*>(std::malloc(kInputCopyBytes));
     engine.inputCopy = inputCopy;
     handOver.ReleaseEngine();
@@ -63,6 +67,12 @@ int32_t ModifySamples(DspModule*, int16_t* samples, int32_t frames, int32_t bits
 
 void Quit(DspModule*) {
     handOver.StopEngine();
+    if (Form_s != nullptr) {
+        // The bypass lets the close through; closing and freeing the window save the settings.
+        Form_s->Close();
+        delete Form_s;
+        Form_s = nullptr;
+    }
     engine.inputCopy = nullptr;
     std::free(inputCopy);
     inputCopy = nullptr;

@@ -7,7 +7,7 @@ packages=(
   googletest libgtest-dev libbenchmark-dev
   libsndfile1-dev libjpeg62-turbo-dev
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64
-  wine wine64 xvfb xauth imagemagick debootstrap
+  wine wine64 fonts-wine xvfb xauth imagemagick debootstrap
 )
 
 missing=()

@@ -9,6 +9,8 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 [ -x "$velora" ] || fail "no native velora at $velora (build the native flavour first)"
 rm -rf "$work" && mkdir -p "$work"
+# The plug-in's window loads the player folder's settings: without them it writes the defaults.
+rm -f "$(dirname "$standin")/winamp.ini"
 
 # A 16-bit PCM WAV of bass, mid and treble tones, noise and loud stretches that drive the limiter.
 # usage: write_wav PATH CHANNELS RATE FRAMES

@@ -1,0 +1,102 @@
+// The control window's controls writing the engine's inputs, and knobs and sliders in step.
+
+#include "tests/win/control_window_fixture.h"
+
+#include "tests/win/toolkit_test_support.h"
+
+namespace {
+
+using WindowMapping = ControlWindowTest;
+
+// Counts a control's change reports on their way to the window's own handler.
+struct ChangeCounter {
+    TForm_s* form;
+    void (TForm_s::*handler)(TObject*);
+    int count = 0;
+    void Changed(TObject* sender) {
+        ++count;
+        (form->*handler)(sender);
+    }
+};
+
+TEST_F(WindowMapping, DraggingAKnobMovesItsSliderFieldAndHintAndStops) {
+    Show();
+    ChangeCounter slider{form, &TForm_s::TrackBarChange};
+    ChangeCounter knob{form, &TForm_s::MyKnobChange};
+    form->TrackBar(15)->OnChange = TNotifyEvent(&slider, &ChangeCounter::Changed);
+    form->MyKnob23->OnChange = TNotifyEvent(&knob, &ChangeCounter::Changed);
+    // 30 degrees above the 3 o'clock line of the 59-pixel knob: 70 on its 300-degree scale.
+    const HWND window = form->MyKnob23->Handle();
+    ::SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, PointParam(46, 19));
+    ::SendMessageA(window, WM_LBUTTONUP, 0, PointParam(46, 19));
+    EXPECT_EQ(form->MyKnob23->Position(), 70);
+    EXPECT_EQ(form->TrackBar(15)->Position(), 70);
+    EXPECT_EQ(ReadInput(inputs.treble), 70);
+    EXPECT_EQ(form->TrackBar(15)->Hint(), "70%");
+    EXPECT_EQ(slider.count, 1);
+    EXPECT_LE(knob.count, 2);
+}
+
+TEST_F(WindowMapping, ASliderSetInCodeIsClampedAndMovesItsKnob) {
+    struct Case {
+        int slider;
+        TMyKnob2* TForm_s::*knob;
+        std::atomic<int32_t> EngineInputs::*field;
+    };
+    const Case cases[] = {{16, &TForm_s::MyKnob22, &EngineInputs::dry},
+                          {8, &TForm_s::MyKnob21, &EngineInputs::bassout},
+                          {11, &TForm_s::MyKnob24, &EngineInputs::wide3d}};
+    for (const Case& c : cases) {
+        form->TrackBar(c.slider)->SetPosition(130);
+        EXPECT_EQ(form->TrackBar(c.slider)->Position(), 100);
+        EXPECT_EQ(ReadInput(inputs.*c.field), 100);
+        EXPECT_EQ((form->*c.knob)->Position(), 100);
+        EXPECT_EQ(form->TrackBar(c.slider)->Hint(), "100%");
+    }
+    // The same position again runs no handler: the field keeps what it was given meanwhile.
+    WriteInput(inputs.dry, 7);
+    form->TrackBar(16)->SetPosition(100);
+    EXPECT_EQ(ReadInput(inputs.dry), 7);
+}
+
+TEST_F(WindowMapping, EachSliderWritesItsOwnFieldAndOnlyFourMoveAKnob) {
+    const auto table = EngineInputTable();
+    for (int number = 1; number <= kSliderCount; ++number) {
+        form->TrackBar(number)->SetPosition(number);
+        EXPECT_EQ(GetEngineInput(inputs, table[number - 1]), number) << number;
+    }
+    EXPECT_EQ(form->MyKnob21->Position(), 8);
+    EXPECT_EQ(form->MyKnob22->Position(), 16);
+    EXPECT_EQ(form->MyKnob23->Position(), 15);
+    EXPECT_EQ(form->MyKnob24->Position(), 11);
+}
+
+TEST_F(WindowMapping, EachCheckBoxSwitchesItsOwnFlag) {
+    const std::pair<TCheckBox* TForm_s::*, std::atomic<bool> EngineInputs::*> boxes[] = {
+        {&TForm_s::CheckBox_double, &EngineInputs::doubleresonance},
+        {&TForm_s::CheckBox_soft, &EngineInputs::soft},
+        {&TForm_s::CheckBox_stereo, &EngineInputs::stereoagc},
+        {&TForm_s::CheckBox_wf, &EngineInputs::widefilt},
+        {&TForm_s::CheckBox_loudness, &EngineInputs::loudness},
+        {&TForm_s::CheckBox_i, &EngineInputs::inverted},
+    };
+    for (const auto& [box, flag] : boxes) {
+        (form->*box)->SetChecked(true);
+        EXPECT_TRUE(ReadInput(inputs.*flag)) << (form->*box)->Caption();
+        int on = 0;
+        for (const auto& [other, otherFlag] : boxes) on += ReadInput(inputs.*otherFlag);
+        EXPECT_EQ(on, 1);
+        (form->*box)->SetChecked(false);
+        EXPECT_FALSE(ReadInput(inputs.*flag));
+    }
+    // The oscilloscope's controls write no engine input.
+    const std::vector<int32_t> before = InputValues();
+    form->TrackBar_t->SetPosition(80);
+    form->CheckBox1->SetChecked(true);
+    form->Edit1->SetText("300");
+    EXPECT_EQ(InputValues(), before);
+    EXPECT_EQ(form->Timer_osc->Interval(), 12u);
+    EXPECT_EQ(form->Label_osc->Caption(), "80fps");
+}
+
+}  // namespace

@@ -1,0 +1,101 @@
+// The control window's page wheel: turning with "Previous" and "Next", the scope panel's slide,
+// a second press during a turn and the page caption.
+
+#include "tests/win/control_window_fixture.h"
+
+namespace {
+
+class WindowPages : public ControlWindowTest {
+protected:
+    void SetUp() override {
+        ControlWindowTest::SetUp();
+        Show();
+        form->Timer_animTimer(nullptr);
+        form->Timer3Timer(nullptr);
+    }
+
+    TPanel* PanelOf(int page) const {
+        TPanel* const panels[] = {form->Panel1, form->Panel4, form->Panel3, form->Panel2};
+        return panels[page];
+    }
+
+    // Each tick's scope panel top, and its height at the end.
+    std::vector<int> TurnWatchingTheScope(bool next, int& height) {
+        next ? form->BitButton2Click(nullptr) : form->BitButton1Click(nullptr);
+        std::vector<int> tops;
+        while (form->Timer_anim->Enabled()) {
+            form->Timer_animTimer(nullptr);
+            tops.push_back(form->Panel_osc->Top());
+        }
+        height = form->Panel_osc->Height();
+        return tops;
+    }
+};
+
+TEST_F(WindowPages, FourPressesVisitEveryPageAndComeBack) {
+    for (const bool next : {true, false}) {
+        std::string captions;
+        for (int press = 0; press < 4; ++press) {
+            Turn(next);
+            EXPECT_FALSE(form->Timer_anim->Enabled());
+            form->Timer3Timer(nullptr);
+            captions += form->TextAnimator1->Caption() + " ";
+            TPanel* top = PanelOf(form->wheel.pageIndex);
+            EXPECT_EQ(top->Top(), 32);
+            EXPECT_EQ(top->Left(), 2);
+        }
+        EXPECT_EQ(captions, next ? "Bass Music Settings Main " : "Settings Music Bass Main ");
+    }
+}
+
+TEST_F(WindowPages, TheScopePanelSlidesDownAndBackUnderTheNewPage) {
+    int height = 0;
+    EXPECT_EQ(TurnWatchingTheScope(true, height),
+              (std::vector<int>{187, 200, 213, 226, 239, 226, 213, 200, 187, 174}));
+    EXPECT_EQ(height, 55);
+    EXPECT_EQ(TurnWatchingTheScope(false, height),
+              (std::vector<int>{187, 200, 213, 226, 239, 202, 189, 176, 163, 150}));
+    EXPECT_EQ(height, 79);
+    EXPECT_EQ(form->Panel_osc->Left(), 5);
+    EXPECT_EQ(form->Panel_osc->Width(), 260);
+    EXPECT_EQ(form->Panel_osc->Top() + form->Panel_osc->Height(), 229);
+    // The paint box fills the panel inside its bevel.
+    EXPECT_EQ(form->osc->Width(), 252);
+    EXPECT_EQ(form->osc->Height(), 71);
+}
+
+TEST_F(WindowPages, ASecondPressDuringATurnTurnsOnFromThePageTheFirstWasGoingTo) {
+    form->BitButton2Click(nullptr);
+    for (int tick = 0; tick < 3; ++tick) form->Timer_animTimer(nullptr);
+    form->BitButton2Click(nullptr);
+    form->Timer_animTimer(nullptr);
+    EXPECT_EQ(form->Panel_osc->Top(), 187);
+    // Bass, the first press's page, has left the top by one step.
+    const WheelPoint bass = PagePanelPlace(-3 * kQuarterTurn + kQuarterTurn / 10, 3, kQuarterTurn);
+    EXPECT_EQ(form->Panel2->Top(), bass.top);
+    EXPECT_EQ(form->Panel2->Left(), bass.left);
+    int ticks = 1;
+    while (form->Timer_anim->Enabled()) {
+        form->Timer_animTimer(nullptr);
+        ++ticks;
+    }
+    EXPECT_EQ(ticks, 10);
+    EXPECT_EQ(form->wheel.pageIndex, 2);
+    EXPECT_EQ(form->Panel3->Top(), 32);
+}
+
+TEST_F(WindowPages, EveryShowRewritesTheCaptionAndPlacesTheStoredPageInOneTick) {
+    EXPECT_EQ(form->TextAnimator1->Caption(), "Main");
+    Turn(true);
+    Hide();
+    form->TextAnimator1->SetCaption("stale");
+    Show();
+    EXPECT_TRUE(form->Timer_anim->Enabled());
+    form->Timer_animTimer(nullptr);
+    EXPECT_FALSE(form->Timer_anim->Enabled());
+    EXPECT_EQ(form->Panel2->Top(), 32);
+    form->Timer3Timer(nullptr);
+    EXPECT_EQ(form->TextAnimator1->Caption(), "Bass");
+}
+
+}  // namespace

@@ -1,0 +1,146 @@
+// The control window with the settings section: defaults at the first show, the marker at the
+// first hide, every value back after a hide and a show or a restart, odd stored values, reset.
+
+#include "tests/win/control_window_fixture.h"
+
+#include "settings/settings_section.h"
+
+namespace {
+
+using WindowSettings = ControlWindowTest;
+
+TEST_F(WindowSettings, FirstShowWritesTheDefaultsInOrderAndTheFirstHideTheMarker) {
+    WriteText(settingsPath, "[winamp]\r\noutname=out_ds.dll\r\n");
+    Show();
+    std::vector<std::string> expected;
+    for (const SettingsDefault& setting : SettingsDefaults())
+        expected.push_back(std::string(setting.key) + "=" + std::to_string(setting.value));
+    EXPECT_EQ(expected.size(), 29u);
+    EXPECT_EQ(SectionLines(settingsPath, "Velora KDS"), expected);
+    EXPECT_EQ(SectionLines(settingsPath, "winamp"), std::vector<std::string>{"outname=out_ds.dll"});
+
+    EXPECT_EQ(form->Left(), 300);
+    EXPECT_EQ(form->Top(), 200);
+    EXPECT_EQ(form->Width(), 275);
+    EXPECT_EQ(form->Height(), 268);
+    EXPECT_EQ(form->wheel.pageIndex, 0);
+    // Every control ran its handler with its default, also those already showing it.
+    for (const EngineInputInfo& input : EngineInputTable())
+        EXPECT_EQ(GetEngineInput(inputs, input), input.defaultValue) << input.key;
+    EXPECT_EQ(form->TrackBar(1)->Hint(), "50%");
+    EXPECT_EQ(form->MyKnob21->Position(), 90);
+    EXPECT_EQ(form->MyKnob24->Position(), 30);
+    EXPECT_EQ(form->refreshRate, 25);
+    EXPECT_EQ(form->scopeDelay, 1000);
+    EXPECT_EQ(form->autoDetect, 1);
+    EXPECT_FALSE(form->Edit1->Enabled());
+
+    Hide();
+    EXPECT_EQ(ReadSetting(kMarkerKey), kMarkerValue);
+    EXPECT_EQ(SectionLines(settingsPath, "Velora KDS").size(), 30u);
+}
+
+TEST_F(WindowSettings, HideAndShowAndARestartBringBackEveryValue) {
+    Show();
+    for (int number = 1; number <= kSliderCount; ++number) form->TrackBar(number)->SetPosition(number * 6 - 3);
+    for (TCheckBox* box : {form->CheckBox_double, form->CheckBox_soft, form->CheckBox_stereo, form->CheckBox_wf,
+                           form->CheckBox_loudness, form->CheckBox_i})
+        box->SetChecked(!box->Checked());
+    form->TrackBar_t->SetPosition(60);
+    form->CheckBox1->SetChecked(false);
+    form->Edit1->SetText("2500");
+    form->Timer1Timer(nullptr);
+    Turn(true);
+    form->SetBounds(40, 50, form->Width(), form->Height());
+    const std::vector<int32_t> values = InputValues();
+
+    Hide();
+    for (int number = 1; number <= kSliderCount; ++number) form->TrackBar(number)->SetPosition(0);
+    Show();
+    EXPECT_EQ(InputValues(), values);
+    Restart();
+    Show();
+    EXPECT_EQ(InputValues(), values);
+    for (int number = 1; number <= kSliderCount; ++number)
+        EXPECT_EQ(form->TrackBar(number)->Position(), number * 6 - 3) << number;
+    EXPECT_EQ(form->MyKnob22->Position(), 16 * 6 - 3);
+    EXPECT_TRUE(form->CheckBox_i->Checked());
+    EXPECT_EQ(form->refreshRate, 60);
+    EXPECT_EQ(form->Timer_osc->Interval(), 16u);
+    EXPECT_EQ(form->scopeDelay, 2500);
+    EXPECT_EQ(form->Edit1->Text(), "2500");
+    EXPECT_EQ(form->autoDetect, 0);
+    EXPECT_EQ(form->wheel.pageIndex, 3);
+    EXPECT_EQ(form->Left(), 40);
+    EXPECT_EQ(form->Top(), 50);
+}
+
+TEST_F(WindowSettings, StoredValuesOutOfRangeAreClampedByTheControlsAndSavedClamped) {
+    Show();
+    Hide();
+    struct Case {
+        const char* key;
+        int32_t stored;
+        int32_t saved;
+    };
+    const Case cases[] = {
+        {"bassagc", 150, 100}, {"soft", 2, 1},       {"bass3d", -5, 0},    {"timer", 200, 80},
+        {"delay", 50, 100},    {"delay", 20000, 10000}, {"stereoagc", -1, 1}, {"dry", INT32_MIN, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.key);
+        WriteSetting(c.key, c.stored);
+        Show();
+        Hide();
+        EXPECT_EQ(ReadSetting(c.key), c.saved);
+    }
+    Show();
+    EXPECT_EQ(form->TrackBar(1)->Position(), 100);
+    EXPECT_TRUE(form->CheckBox_soft->Checked());
+    EXPECT_TRUE(ReadInput(inputs.soft));
+}
+
+TEST_F(WindowSettings, AMarkerOtherThan666BringsBackTheDefaults) {
+    Show();
+    Hide();
+    WriteSetting("bassagc", 7);
+    WriteSetting("page", 2);
+    WriteSetting(kMarkerKey, 665);
+    Show();
+    EXPECT_EQ(form->TrackBar(1)->Position(), 50);
+    EXPECT_EQ(form->wheel.pageIndex, 0);
+}
+
+TEST_F(WindowSettings, ResetAllTakesTheDefaultsAndKeepsThePage) {
+    Show();
+    Turn(true);
+    Turn(true);
+    ASSERT_EQ(form->wheel.pageIndex, 2);
+    form->SetBounds(10, 20, form->Width(), form->Height());
+    form->TrackBar(1)->SetPosition(3);
+    form->CheckBox_loudness->SetChecked(true);
+    form->Generalreset1Click(nullptr);
+    EXPECT_EQ(form->TrackBar(1)->Position(), 50);
+    EXPECT_FALSE(ReadInput(inputs.loudness));
+    EXPECT_EQ(form->Left(), 300);
+    EXPECT_EQ(form->Top(), 200);
+    EXPECT_EQ(form->wheel.pageIndex, 2);
+    EXPECT_EQ(form->Panel3->Top(), 32);
+    Hide();
+    EXPECT_EQ(ReadSetting("page"), 2);
+}
+
+TEST_F(WindowSettings, TheCloseAtStopRecordsWhetherTheWindowWasHidden) {
+    Show();
+    bool canClose = true;
+    form->FormCloseQuery(form, canClose);
+    EXPECT_FALSE(canClose) << "while the engine runs the window stays";
+    stopping = true;
+    form->FormCloseQuery(form, canClose = true);
+    EXPECT_TRUE(canClose);
+    TCloseAction action = TCloseAction::caHide;
+    form->FormClose(form, action);
+    EXPECT_EQ(ReadSetting("hidden"), 1);
+}
+
+}  // namespace

@@ -1,0 +1,184 @@
+// velora-window-shots: starts the plug-in as the player does, photographs its control window on
+// each page, and measures how long the start and stop take and whether ten starts and stops
+// leave window-system objects behind.
+//
+//   velora-window-shots PLUGIN.dll PREFIX
+//
+// Writes PREFIX-main.bmp, -bass.bmp, -music.bmp, -settings.bmp, -turning.bmp (halfway from Main
+// to Bass) and PREFIX-figures.txt. Exit status 0 when the start and stop each took at most
+// 500 ms and no object was left behind.
+
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "host/dsp_records.h"
+#include "standin/player_window.h"
+#include "tests/win/message_pump.h"
+
+namespace {
+
+constexpr double kLimitMs = 500;
+constexpr int kCycles = 10;
+
+double NowMs() {
+    LARGE_INTEGER frequency, counter;
+    ::QueryPerformanceFrequency(&frequency);
+    ::QueryPerformanceCounter(&counter);
+    return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+// The window as the screen shows it, frame and caption included, as a 24-bit BMP file.
+bool Photograph(HWND window, const std::string& path) {
+    RECT area;
+    ::GetWindowRect(window, &area);
+    const int width = area.right - area.left, height = area.bottom - area.top;
+    HDC screen = ::GetDC(nullptr);
+    HDC memory = ::CreateCompatibleDC(screen);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    void* bits = nullptr;
+    HBITMAP bitmap = ::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = ::SelectObject(memory, bitmap);
+    ::BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+    ::GdiFlush();
+    const int stride = (width * 3 + 3) & ~3;
+    BITMAPFILEHEADER file = {};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof(file) + sizeof(info.bmiHeader);
+    file.bfSize = file.bfOffBits + stride * height;
+    bool written = false;
+    if (FILE* out = std::fopen(path.c_str(), "wb")) {
+        written = std::fwrite(&file, sizeof(file), 1, out) == 1 &&
+                  std::fwrite(&info.bmiHeader, sizeof(info.bmiHeader), 1, out) == 1 &&
+                  std::fwrite(bits, stride * height, 1, out) == 1;
+        std::fclose(out);
+    }
+    ::SelectObject(memory, old);
+    ::DeleteObject(bitmap);
+    ::DeleteDC(memory);
+    ::ReleaseDC(nullptr, screen);
+    return written;
+}
+
+// A left click at a client point of the window, as the mouse gives it.
+void Click(HWND window, int x, int y) {
+    ::SendMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
+    ::SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    ::SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+}
+
+BOOL CALLBACK CountWindow(HWND, LPARAM count) {
+    ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
+
+// This thread's top-level and message-only windows.
+int CountWindows() {
+    int count = 0;
+    ::EnumThreadWindows(::GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&count));
+    for (HWND window = nullptr; (window = ::FindWindowExA(HWND_MESSAGE, window, nullptr, nullptr));) {
+        if (::GetWindowThreadProcessId(window, nullptr) == ::GetCurrentThreadId()) ++count;
+    }
+    return count;
+}
+
+struct GuiObjects {
+    DWORD gdi;
+    DWORD user;
+    int windows;
+};
+
+// Wine counts no GDI or USER objects (both read 0); the windows are counted one by one.
+GuiObjects CountObjects() {
+    return {::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS),
+            ::GetGuiResources(::GetCurrentProcess(), GR_USEROBJECTS), CountWindows()};
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: velora-window-shots PLUGIN.dll PREFIX\n");
+        return 2;
+    }
+    const std::string prefix = argv[2];
+    // A fresh player folder: no settings yet.
+    char exe[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, exe, MAX_PATH);
+    std::string folder = exe;
+    folder.erase(folder.find_last_of('\\') + 1);
+    ::DeleteFileA((folder + "winamp.ini").c_str());
+
+    const HMODULE library = ::LoadLibraryA(argv[1]);
+    if (!library) return 1;
+    const auto getHeader = reinterpret_cast<GetDspHeaderFunction>(
+        reinterpret_cast<void (*)()>(::GetProcAddress(library, kDspExportName)));
+    DspModule& module = *getHeader()->getModule(0);
+    const PlayerWindow player;
+    module.hwndParent = player.Handle();
+    module.hDllInstance = library;
+
+    double start = NowMs();
+    module.Init(&module);
+    const double initMs = NowMs() - start;
+    HWND window = ::FindWindowA(nullptr, "Velora Enhancer 0.2");
+    RECT client = {};
+    ::GetClientRect(window, &client);
+    bool photographed = window != nullptr;
+    const char* const pages[] = {"main", "bass", "music", "settings"};
+    for (const char* page : pages) {
+        // The turn takes a second and the caption follows within 200 ms.
+        PumpMessagesFor(1600);
+        photographed = Photograph(window, prefix + "-" + page + ".bmp") && photographed;
+        Click(window, 233, 15);  // "Next"
+        if (page == pages[0]) {
+            // Halfway through the first turn: the pages on the wheel and the scope at its lowest.
+            PumpMessagesFor(450);
+            photographed = Photograph(window, prefix + "-turning.bmp") && photographed;
+        }
+    }
+    PumpMessagesFor(1600);
+    start = NowMs();
+    module.Quit(&module);
+    const double quitMs = NowMs() - start;
+
+    const GuiObjects before = CountObjects();
+    double slowestInit = 0, slowestQuit = 0;
+    int windowsRunning = 0;
+    for (int cycle = 0; cycle < kCycles; ++cycle) {
+        start = NowMs();
+        module.Init(&module);
+        slowestInit = std::max(slowestInit, NowMs() - start);
+        PumpMessagesFor(300);
+        windowsRunning = std::max(windowsRunning, CountWindows());
+        start = NowMs();
+        module.Quit(&module);
+        slowestQuit = std::max(slowestQuit, NowMs() - start);
+        PumpMessagesFor(50);
+    }
+    const GuiObjects after = CountObjects();
+    ::FreeLibrary(library);
+
+    const bool fast = initMs <= kLimitMs && quitMs <= kLimitMs && slowestInit <= kLimitMs &&
+                      slowestQuit <= kLimitMs;
+    const bool clean =
+        after.gdi <= before.gdi && after.user <= before.user && after.windows <= before.windows;
+    if (FILE* out = std::fopen((prefix + "-figures.txt").c_str(), "w")) {
+        std::fprintf(out,
+                     "client %ldx%ld\ninit %.0f ms\nquit %.0f ms\nslowest of %d: init %.0f ms, "
+                     "quit %.0f ms\ngdi objects %lu before, %lu after\nuser objects %lu before, "
+                     "%lu after\nwindows %d before, %d while running, %d after\nphotographed %s\n",
+                     client.right, client.bottom, initMs, quitMs, kCycles, slowestInit,
+                     slowestQuit, before.gdi, after.gdi, before.user, after.user,
+                     before.windows, windowsRunning, after.windows, photographed ? "yes" : "no");
+        std::fclose(out);
+    }
+    return fast && clean && photographed ? 0 : 1;
+}

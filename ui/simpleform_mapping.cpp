@@ -1,0 +1,60 @@
+// The controls' change handlers: each slider and check box writes its engine input, and a knob
+// and its slider keep each other in step. The exchange ends by itself because a slider reports
+// only real changes and a knob only values it was not last given.
+
+#include <algorithm>
+#include <string>
+
+#include "settings/engine_input_table.h"
+#include "ui/delay_field.h"
+#include "ui/simpleform.h"
+
+TMyKnob2* TForm_s::KnobOf(int sliderIndex) const {
+    switch (sliderIndex + 1) {
+    case 8: return MyKnob21;
+    case 16: return MyKnob22;
+    case 15: return MyKnob23;
+    case 11: return MyKnob24;
+    default: return nullptr;
+    }
+}
+
+void TForm_s::TrackBarChange(TObject* sender) {
+    const auto found = std::find(trackBars_.begin(), trackBars_.end(), sender);
+    if (found == trackBars_.end()) return;
+    const int index = static_cast<int>(found - trackBars_.begin());
+    TTrackBar* slider = *found;
+    SetEngineInput(inputs_, EngineInputTable()[index], slider->Position());
+    if (TMyKnob2* knob = KnobOf(index)) knob->SetPosition(slider->Position());
+    slider->SetHint(std::to_string(slider->Position()) + "%");
+}
+
+void TForm_s::MyKnobChange(TObject* sender) {
+    for (int index = 0; index < kSliderCount; ++index) {
+        if (KnobOf(index) == sender) trackBars_[index]->SetPosition(KnobOf(index)->Position());
+    }
+}
+
+void TForm_s::CheckBoxClick(TObject* sender) {
+    auto* box = static_cast<TCheckBox*>(sender);
+    for (const EngineInputInfo& input : EngineInputTable()) {
+        if (box->Name() == input.control) SetEngineInput(inputs_, input, box->Checked());
+    }
+}
+
+void TForm_s::TrackBar_tChange(TObject*) {
+    const int rate = TrackBar_t->Position();
+    Timer_osc->SetInterval(static_cast<unsigned>(1000.0 / rate));
+    Label_osc->SetCaption(std::to_string(rate) + "fps");
+    refreshRate = rate;
+}
+
+void TForm_s::RefreshDelayField() {
+    scopeDelay = ScopeDelayFromText(Edit1->Text());
+    Edit1->SetText(std::to_string(scopeDelay));
+}
+
+void TForm_s::CheckBox1Click(TObject*) {
+    autoDetect = CheckBox1->Checked() ? 1 : 0;
+    Edit1->SetEnabled(!CheckBox1->Checked());
+}

@@ -1,0 +1,66 @@
+// The settings section into the controls and back. Loading moves every control one step away
+// from its stored value and then onto it, so every change handler runs with the stored value
+// even where the control already showed it.
+
+#include <climits>
+#include <cstring>
+
+#include "settings/engine_input_table.h"
+#include "settings/settings_section.h"
+#include "ui/simpleform.h"
+
+namespace {
+
+int32_t OneBelow(int32_t value) { return value == INT32_MIN ? value : value - 1; }
+
+}  // namespace
+
+void TForm_s::LoadSettings() {
+    const auto inputs = EngineInputTable();
+    for (const bool away : {true, false}) {
+        for (int index = 0; index < kSliderCount; ++index) {
+            const int32_t stored = ReadSetting(inputs[index].key);
+            trackBars_[index]->SetPosition(away ? OneBelow(stored) : stored);
+        }
+        const int32_t rate = ReadSetting("timer");
+        TrackBar_t->SetPosition(away ? OneBelow(rate) : rate);
+    }
+    Edit1->SetText(std::to_string(ReadSetting("delay")));
+    RefreshDelayField();
+    const std::pair<TCheckBox*, const char*> boxes[] = {
+        {CheckBox1, "autodetect"},       {CheckBox_double, "doubleresonance"},
+        {CheckBox_stereo, "stereoagc"},  {CheckBox_loudness, "loudness"},
+        {CheckBox_wf, "widefilt"},       {CheckBox_soft, "soft"},
+    };
+    for (const bool away : {true, false}) {
+        for (const auto& [box, key] : boxes) {
+            const int32_t stored = ReadSetting(key);
+            box->SetChecked(away ? stored != 1 : stored != 0);
+        }
+    }
+    CheckBox_i->SetChecked(ReadSetting("inverted") != 0);
+}
+
+void TForm_s::SaveSettings() {
+    // The keys in the order of the defaults; "hidden" has moments of its own.
+    for (const SettingsDefault& entry : SettingsDefaults()) {
+        const char* key = entry.key;
+        if (std::strcmp(key, "hidden") == 0) continue;
+        int32_t value = 0;
+        if (std::strcmp(key, "x") == 0) value = Left();
+        else if (std::strcmp(key, "y") == 0) value = Top();
+        else if (std::strcmp(key, "page") == 0) value = wheel.pageIndex;
+        else if (std::strcmp(key, "timer") == 0) value = refreshRate;
+        else if (std::strcmp(key, "delay") == 0) value = scopeDelay;
+        else if (std::strcmp(key, "autodetect") == 0) value = autoDetect;
+        else if (const EngineInputInfo* input = FindEngineInput(key)) value = GetEngineInput(inputs_, *input);
+        WriteSetting(key, value);
+    }
+    WriteSetting(kMarkerKey, kMarkerValue);
+}
+
+void TForm_s::Generalreset1Click(TObject*) {
+    WriteDefaults();
+    SetBounds(ReadSetting("x"), ReadSetting("y"), Width(), Height());
+    LoadSettings();
+}
