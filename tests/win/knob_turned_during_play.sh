@@ -35,7 +35,8 @@ frame_bytes=4 block_frames=576 data_bytes=$((4 * 44100 * 4))
 play() {
   local out=$1
   shift
-  "$wine" "$standin" "$(windows_path "$plugin")" "$(windows_path "$work/in.wav")" "$(windows_path "$out")" "$@"
+  "$wine" "$standin" "$(windows_path "$plugin")" "$(windows_path "$work/in.wav")" \
+    "$(windows_path "$out")" "$@"
 }
 # The samples: every file here ends with its data chunk.
 samples() { tail -c $data_bytes "$1"; }
@@ -49,11 +50,13 @@ play "$work/turned.wav" --realtime || { kill $turner_pid 2> /dev/null; fail "the
 played_ms=$(($(now_ms) - start))
 wait $turner_pid || fail "the knob was not turned: $(cat "$work/turner.txt")"
 echo "the play took $played_ms ms; the turner $(grep pressed "$work/turner.txt")"
-[ $played_ms -ge 4500 ] || fail "half a second of start and four of audio took $played_ms ms, not the pace of the audio"
+[ $played_ms -ge 4500 ] \
+  || fail "half a second of start and four of audio took $played_ms ms, not the pace of the audio"
 
 section=$(tr -d '\r' < "$ini" | awk '/^\[/ { inside = ($0 == "[Velora KDS]") } inside')
-grep -qx "bassout=$turned" <<< "$section" || fail "winamp.ini holds no bassout=$turned: $section"
-grep -qx "devil=666" <<< "$section" || fail "winamp.ini holds no marker: $section"
+for line in bassout=$turned devil=666; do
+  grep -qx "$line" <<< "$section" || fail "the Velora KDS section of winamp.ini holds no $line"
+done
 "$velora" process "$work/in.wav" "$work/from-ini.wav" --quiet --settings "$ini"
 "$velora" process "$work/in.wav" "$work/expected.wav" --quiet --set bassout=$turned
 cmp -s <(samples "$work/from-ini.wav") <(samples "$work/expected.wav") \
@@ -71,7 +74,7 @@ changed=($({ cmp -l <(samples "$work/turned.wav") <(samples "$work/defaults.wav"
 turn_block=${changed[0]}
 echo "the output changed from block $turn_block of $blocks on" \
      "($((turn_block * block_frames * 1000 / 44100)) ms into the audio)"
-[ "$turn_block" -gt 0 ] || fail "the output changed from the first block on: the knob was turned before the play"
+[ "$turn_block" -gt 0 ] || fail "the output changed from the first block on, not during the play"
 [ ${#changed[@]} -eq $((blocks - turn_block)) ] \
   || fail "only ${#changed[@]} of the $((blocks - turn_block)) blocks from the turn on changed"
 
