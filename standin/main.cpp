@@ -1,5 +1,6 @@
 // velora-standin: stands in for the player. Loads a DSP plug-in, starts its module, plays a 16-bit
-// WAV file through it block by block from an audio thread and writes the processed samples. Settings
+// WAV file through it block by block from an audio thread, at once or at the pace of the audio, and
+// writes the processed samples. Settings
 // given with --set go into the player's settings file first, where the plug-in's window loads them.
 
 #include <cstdio>
@@ -24,7 +25,9 @@ int main(int argc, char** argv) {
         const PluginLibrary plugin(parsed.pluginPath);
         const PlayerWindow window;
         const StartedModule started(plugin.Module(), window.Handle(), plugin.Instance());
-        PlayThroughModule(plugin.Module(), audio, parsed.blockFrames, window.Handle());
+        DispatchMessagesFor(kStartToPlayMs);
+        const BlockPace pace = parsed.realtime ? BlockPace::kRealtime : BlockPace::kAtOnce;
+        PlayThroughModule(plugin.Module(), audio, parsed.blockFrames, pace, window.Handle());
         WriteWavFile(parsed.outputPath, audio);
     } catch (const UsageError& error) {
         std::fprintf(stderr, "velora-standin: %s\n", error.what());

@@ -3,8 +3,6 @@
 #include <exception>
 #include <thread>
 
-#include "standin/block_feeder.h"
-
 namespace {
 
 // Posted to the player's window by the audio thread after its last block.
@@ -12,11 +10,24 @@ constexpr UINT kPlaybackFinished = WM_APP + 1;
 
 }  // namespace
 
-void PlayThroughModule(DspModule& module, PcmAudio& audio, int32_t blockFrames, HWND playerWindow) {
+void DispatchMessagesFor(DWORD milliseconds) {
+    const DWORD start = ::GetTickCount();
+    for (DWORD elapsed = 0; elapsed < milliseconds; elapsed = ::GetTickCount() - start) {
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, milliseconds - elapsed, QS_ALLINPUT);
+        MSG message;
+        while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            ::TranslateMessage(&message);
+            ::DispatchMessageA(&message);
+        }
+    }
+}
+
+void PlayThroughModule(DspModule& module, PcmAudio& audio, int32_t blockFrames, BlockPace pace,
+                       HWND playerWindow) {
     std::exception_ptr failure;
     std::thread audioThread([&] {
         try {
-            FeedBlocks(module, audio, blockFrames);
+            FeedBlocks(module, audio, blockFrames, pace);
         } catch (...) {
             failure = std::current_exception();
         }

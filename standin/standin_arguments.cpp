@@ -45,6 +45,8 @@ StandinArguments ParseStandinArguments(std::span<const std::string_view> argumen
         if (argument == "--block") {
             if (i + 1 == arguments.size()) throw UsageError("--block needs a number of frames");
             parsed.blockFrames = ParseBlockFrames(arguments[++i]);
+        } else if (argument == "--realtime") {
+            parsed.realtime = true;
         } else if (argument == "--set") {
             if (i + 1 == arguments.size()) throw UsageError("--set needs KEY=VALUE");
             parsed.settings.push_back(ParseStoredSetting(arguments[++i]));

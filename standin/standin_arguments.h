@@ -1,6 +1,6 @@
 #pragma once
 // The stand-in player's command line:
-// velora-standin PLUGIN.dll IN.wav OUT.wav [--block FRAMES] [--set KEY=VALUE]...
+// velora-standin PLUGIN.dll IN.wav OUT.wav [--block FRAMES] [--realtime] [--set KEY=VALUE]...
 
 #include <cstdint>
 #include <span>
@@ -13,7 +13,7 @@
 inline constexpr int32_t kPlayerBlockFrames = 576;
 
 inline constexpr char kStandinUsage[] =
-    "usage: velora-standin PLUGIN.dll IN.wav OUT.wav [--block FRAMES] [--set KEY=VALUE]...";
+    "usage: velora-standin PLUGIN.dll IN.wav OUT.wav [--block FRAMES] [--realtime] [--set KEY=VALUE]...";
 
 // One key of the player's settings section, written before the plug-in starts.
 struct StoredSetting {
@@ -26,6 +26,7 @@ struct StandinArguments {
     std::string inputPath;
     std::string outputPath;
     int32_t blockFrames = kPlayerBlockFrames;
+    bool realtime = false;  // each block no sooner than its start time in the audio, as a player plays
     std::vector<StoredSetting> settings;  // in the order given
 };
 

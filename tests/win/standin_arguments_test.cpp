@@ -31,6 +31,8 @@ TEST(StandinArguments, TakesThreePathsAndAnOptionalBlockSize) {
     EXPECT_EQ(plain.inputPath, "in.wav");
     EXPECT_EQ(plain.outputPath, "out.wav");
     EXPECT_EQ(plain.blockFrames, 576);
+    EXPECT_FALSE(plain.realtime);
+    EXPECT_TRUE(Parse({"p.dll", "--realtime", "in.wav", "out.wav"}).realtime);
 
     EXPECT_EQ(Parse({"p.dll", "in.wav", "out.wav", "--block", "1000"}).blockFrames, 1000);
     const StandinArguments blockFirst = Parse({"--block", "1", "p.dll", "in.wav", "out.wav"});

@@ -27,6 +27,7 @@ struct SeenBlock {
     int32_t channels;
     int32_t sampleRate;
     DWORD thread;
+    std::chrono::steady_clock::time_point handedOver;
 };
 
 struct FakeModule {
@@ -41,7 +42,8 @@ FakeModule fake;
 
 int32_t FakeModifySamples(DspModule*, int16_t* samples, int32_t frames, int32_t bits, int32_t channels,
                           int32_t sampleRate) {
-    fake.seen.push_back({samples - fake.recording, frames, bits, channels, sampleRate, ::GetCurrentThreadId()});
+    fake.seen.push_back({samples - fake.recording, frames, bits, channels, sampleRate, ::GetCurrentThreadId(),
+                         std::chrono::steady_clock::now()});
     for (int32_t i = 0; i < frames * channels; ++i) samples[i] = static_cast<int16_t>(-samples[i]);
     if (fake.waitFor != nullptr && fake.seen.size() == 1) {
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
@@ -75,7 +77,7 @@ void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) { timerFired = true; }
 TEST(StandinPlayback, FeedsWholeBlocksInPlaceAndAShorterLastOne) {
     PcmAudio stereo = Ramp(2, 1300, 48000);
     DspModule module = FakeModuleRecord(stereo);
-    FeedBlocks(module, stereo, 576);
+    FeedBlocks(module, stereo, 576, BlockPace::kAtOnce);
     ASSERT_EQ(fake.seen.size(), 3u);
     const int32_t frames[] = {576, 576, 148};
     for (size_t i = 0; i < 3; ++i) {
@@ -91,15 +93,36 @@ TEST(StandinPlayback, FeedsWholeBlocksInPlaceAndAShorterLastOne) {
 
     PcmAudio mono = Ramp(1, 1000, 22050);
     module = FakeModuleRecord(mono);
-    FeedBlocks(module, mono, 1000);
+    FeedBlocks(module, mono, 1000, BlockPace::kAtOnce);
     ASSERT_EQ(fake.seen.size(), 1u);
     EXPECT_EQ(fake.seen[0].frames, 1000);
     EXPECT_EQ(fake.seen[0].channels, 1);
 
     PcmAudio empty{2, 44100, {}};
     module = FakeModuleRecord(empty);
-    FeedBlocks(module, empty, 576);
+    FeedBlocks(module, empty, 576, BlockPace::kAtOnce);
     EXPECT_TRUE(fake.seen.empty());
+}
+
+TEST(StandinPlayback, RealtimeHandsEachBlockOverNoSoonerThanItsStartInTheAudio) {
+    using std::chrono::milliseconds;
+    // Blocks of 100 ms, the last one 50 ms: a player would take 350 ms to play them.
+    PcmAudio stereo = Ramp(2, 1400, 4000);
+    DspModule module = FakeModuleRecord(stereo);
+    const auto before = std::chrono::steady_clock::now();
+    FeedBlocks(module, stereo, 400, BlockPace::kRealtime);
+    const auto took = std::chrono::steady_clock::now() - before;
+    ASSERT_EQ(fake.seen.size(), 4u);
+    for (size_t i = 0; i < fake.seen.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_GE(fake.seen[i].handedOver - before, milliseconds(100 * i));
+    }
+    EXPECT_LT(took, milliseconds(1000));
+    EXPECT_EQ(stereo.samples.back(), -2800);
+
+    module = FakeModuleRecord(stereo);
+    FeedBlocks(module, stereo, 400, BlockPace::kAtOnce);
+    EXPECT_LT(fake.seen.back().handedOver - fake.seen.front().handedOver, milliseconds(100));
 }
 
 TEST(StandinPlayback, AModuleThatChangesABlocksLengthFails) {
@@ -107,7 +130,7 @@ TEST(StandinPlayback, AModuleThatChangesABlocksLengthFails) {
     DspModule module = FakeModuleRecord(stereo);
     fake.lengthChange = 1;
     try {
-        FeedBlocks(module, stereo, 576);
+        FeedBlocks(module, stereo, 576, BlockPace::kAtOnce);
         FAIL() << "a lengthened block went unnoticed";
     } catch (const std::runtime_error& error) {
         EXPECT_EQ(std::string(error.what()), "the plug-in gave back 577 frames for a block of 576");
@@ -123,7 +146,7 @@ TEST(StandinPlayback, BlocksGoThroughAnotherThreadWhileThisOneDispatchesMessages
     timerFired = false;
     fake.waitFor = &timerFired;
     const UINT_PTR timer = ::SetTimer(nullptr, 0, 10, OnTimer);
-    PlayThroughModule(module, stereo, 576, window.Handle());
+    PlayThroughModule(module, stereo, 576, BlockPace::kAtOnce, window.Handle());
     ::KillTimer(nullptr, timer);
 
     EXPECT_FALSE(fake.waitedInVain);
@@ -134,7 +157,19 @@ TEST(StandinPlayback, BlocksGoThroughAnotherThreadWhileThisOneDispatchesMessages
     stereo = Ramp(2, 2000, 44100);
     module = FakeModuleRecord(stereo);
     fake.lengthChange = -1;
-    EXPECT_THROW(PlayThroughModule(module, stereo, 576, window.Handle()), std::runtime_error);
+    EXPECT_THROW(PlayThroughModule(module, stereo, 576, BlockPace::kAtOnce, window.Handle()), std::runtime_error);
+}
+
+TEST(StandinPlayback, BeforePlayingTheWindowThreadDispatchesItsMessagesForTheWholeWait) {
+    timerFired = false;
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, 10, OnTimer);
+    const auto before = std::chrono::steady_clock::now();
+    DispatchMessagesFor(100);
+    const auto took = std::chrono::steady_clock::now() - before;
+    ::KillTimer(nullptr, timer);
+    EXPECT_TRUE(timerFired);
+    EXPECT_GE(took, std::chrono::milliseconds(90));  // the tick count steps in 10 to 16 ms
+    EXPECT_LT(took, std::chrono::milliseconds(1000));
 }
 
 TEST(StandinPlayback, RefusesLibrariesThatAreNoPlugIns) {
