@@ -25,7 +25,6 @@ int main(int argc, char** argv) {
         const PluginLibrary plugin(parsed.pluginPath);
         const PlayerWindow window;
         const StartedModule started(plugin.Module(), window.Handle(), plugin.Instance());
-        DispatchMessagesFor(kStartToPlayMs);
         const BlockPace pace = parsed.realtime ? BlockPace::kRealtime : BlockPace::kAtOnce;
         PlayThroughModule(plugin.Module(), audio, parsed.blockFrames, pace, window.Handle());
         WriteWavFile(parsed.outputPath, audio);

@@ -10,18 +10,6 @@ constexpr UINT kPlaybackFinished = WM_APP + 1;
 
 }  // namespace
 
-void DispatchMessagesFor(DWORD milliseconds) {
-    const DWORD start = ::GetTickCount();
-    for (DWORD elapsed = 0; elapsed < milliseconds; elapsed = ::GetTickCount() - start) {
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, milliseconds - elapsed, QS_ALLINPUT);
-        MSG message;
-        while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&message);
-            ::DispatchMessageA(&message);
-        }
-    }
-}
-
 void PlayThroughModule(DspModule& module, PcmAudio& audio, int32_t blockFrames, BlockPace pace,
                        HWND playerWindow) {
     std::exception_ptr failure;

@@ -137,10 +137,14 @@ private:
     void RefreshDelayField();
     void RefreshPresetLists();
     TMyKnob2* KnobOf(int sliderIndex) const;
+    // Every engine input from the control that sets it.
+    void WriteInputsFromControls();
 
     EngineInputs& inputs_;
     const EngineDisplay& display_;
     const std::atomic<bool>& stopping_;
     std::array<TTrackBar*, kSliderCount> trackBars_ = {};
+    // True while LoadSettings moves the controls one step away from the stored values.
+    bool steppingAway_ = false;
     TIcon icon_;
 };

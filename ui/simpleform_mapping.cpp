@@ -24,9 +24,20 @@ void TForm_s::TrackBarChange(TObject* sender) {
     if (found == trackBars_.end()) return;
     const int index = static_cast<int>(found - trackBars_.begin());
     TTrackBar* slider = *found;
-    SetEngineInput(inputs_, EngineInputTable()[index], slider->Position());
+    if (!steppingAway_) SetEngineInput(inputs_, EngineInputTable()[index], slider->Position());
     if (TMyKnob2* knob = KnobOf(index)) knob->SetPosition(slider->Position());
     slider->SetHint(std::to_string(slider->Position()) + "%");
+}
+
+void TForm_s::WriteInputsFromControls() {
+    const auto inputs = EngineInputTable();
+    for (int index = 0; index < kSliderCount; ++index)
+        SetEngineInput(inputs_, inputs[index], trackBars_[index]->Position());
+    for (TCheckBox* box : {CheckBox_double, CheckBox_soft, CheckBox_stereo, CheckBox_wf, CheckBox_loudness, CheckBox_i}) {
+        for (const EngineInputInfo& input : inputs) {
+            if (box->Name() == input.control) SetEngineInput(inputs_, input, box->Checked());
+        }
+    }
 }
 
 void TForm_s::MyKnobChange(TObject* sender) {
@@ -38,7 +49,7 @@ void TForm_s::MyKnobChange(TObject* sender) {
 void TForm_s::CheckBoxClick(TObject* sender) {
     auto* box = static_cast<TCheckBox*>(sender);
     for (const EngineInputInfo& input : EngineInputTable()) {
-        if (box->Name() == input.control) SetEngineInput(inputs_, input, box->Checked());
+        if (box->Name() == input.control && !steppingAway_) SetEngineInput(inputs_, input, box->Checked());
     }
 }
 

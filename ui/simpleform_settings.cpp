@@ -1,6 +1,7 @@
 // The settings section into the controls and back. Loading moves every control one step away
 // from its stored value and then onto it, so every change handler runs with the stored value
-// even where the control already showed it.
+// even where the control already showed it. The engine plays on meanwhile: the step away moves
+// the controls only, never the engine's inputs, so a reload is never heard.
 
 #include <climits>
 #include <cstring>
@@ -18,6 +19,7 @@ int32_t OneBelow(int32_t value) { return value == INT32_MIN ? value : value - 1;
 void TForm_s::LoadSettings() {
     const auto inputs = EngineInputTable();
     for (const bool away : {true, false}) {
+        steppingAway_ = away;
         for (int index = 0; index < kSliderCount; ++index) {
             const int32_t stored = ReadSetting(inputs[index].key);
             trackBars_[index]->SetPosition(away ? OneBelow(stored) : stored);
@@ -33,12 +35,16 @@ void TForm_s::LoadSettings() {
         {CheckBox_wf, "widefilt"},       {CheckBox_soft, "soft"},
     };
     for (const bool away : {true, false}) {
+        steppingAway_ = away;
         for (const auto& [box, key] : boxes) {
             const int32_t stored = ReadSetting(key);
             box->SetChecked(away ? stored != 1 : stored != 0);
         }
     }
     CheckBox_i->SetChecked(ReadSetting("inverted") != 0);
+    // A control whose step away already reached the value it shows reported nothing on the way
+    // back: its input takes what it shows.
+    WriteInputsFromControls();
 }
 
 void TForm_s::SaveSettings() {

@@ -3,6 +3,9 @@
 
 #include "tests/win/control_window_fixture.h"
 
+#include <atomic>
+#include <thread>
+
 #include "settings/settings_section.h"
 
 namespace {
@@ -38,6 +41,25 @@ TEST_F(WindowSettings, FirstShowWritesTheDefaultsInOrderAndTheFirstHideTheMarker
     Hide();
     EXPECT_EQ(ReadSetting(kMarkerKey), kMarkerValue);
     EXPECT_EQ(SectionLines(settingsPath, "Velora KDS").size(), 30u);
+}
+
+// The reload after every show runs while the engine plays: the steps away from the stored values
+// must never reach the sound.
+TEST_F(WindowSettings, ReloadingNeverShowsTheEngineAValueOtherThanTheStoredOne) {
+    Show();
+    const std::vector<int32_t> stored = InputValues();
+    std::atomic<bool> done{false};
+    std::atomic<int> strayReads{0};
+    std::thread engine([&] {
+        while (!done) {
+            if (InputValues() != stored) ++strayReads;
+        }
+    });
+    for (int reload = 0; reload < 20; ++reload) form->LoadSettings();
+    done = true;
+    engine.join();
+    EXPECT_EQ(strayReads, 0);
+    EXPECT_EQ(InputValues(), stored);
 }
 
 TEST_F(WindowSettings, HideAndShowAndARestartBringBackEveryValue) {
