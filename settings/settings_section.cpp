@@ -45,10 +45,21 @@ std::span<const SettingsDefault> SettingsDefaults() {
     return defaults;
 }
 
+int32_t DefaultSetting(const char* key) {
+    for (const SettingsDefault& setting : SettingsDefaults()) {
+        if (std::string_view(key) == setting.key) return setting.value;
+    }
+    return 0;
+}
+
 int32_t ReadSetting(const char* key) { return ReadProfileInt(settingsPath, kSettingsSection, key); }
 
-void WriteSetting(const char* key, int32_t value) { WriteProfileInt(settingsPath, kSettingsSection, key, value); }
+bool WriteSetting(const char* key, int32_t value) {
+    return WriteProfileInt(settingsPath, kSettingsSection, key, value);
+}
 
-void WriteDefaults() {
-    for (const SettingsDefault& setting : SettingsDefaults()) WriteSetting(setting.key, setting.value);
+bool WriteDefaults() {
+    bool written = true;
+    for (const SettingsDefault& setting : SettingsDefaults()) written = WriteSetting(setting.key, setting.value) && written;
+    return written;
 }

@@ -21,6 +21,10 @@ std::span<const SettingsDefault> SettingsDefaults();
 
 // The key's value in the section of settingsPath, 0 when missing or not a number.
 int32_t ReadSetting(const char* key);
-void WriteSetting(const char* key, int32_t value);
-// Writes the 29 defaults in order; changes no control and writes no marker.
-void WriteDefaults();
+// Reports whether the file was written.
+bool WriteSetting(const char* key, int32_t value);
+// The default of one of the 29 keys; 0 for any other key.
+int32_t DefaultSetting(const char* key);
+// Writes the 29 defaults in order; changes no control and writes no marker. Reports whether the
+// file took them all.
+bool WriteDefaults();

@@ -122,11 +122,13 @@ void TForm_s::BuildStrip() {
 void TForm_s::FormCreate(TObject*) { wheel.quarterTurn = kQuarterTurn; }
 
 void TForm_s::FormShow(TObject*) {
-    if (ReadSetting(kMarkerKey) != kMarkerValue) WriteDefaults();
+    // A settings file that cannot take the defaults (read-only, say) would read as zeros and
+    // silence the sound: the window then takes the defaults themselves.
+    defaultsUnstored_ = ReadSetting(kMarkerKey) != kMarkerValue && !WriteDefaults();
     SetColor(clSkyBlue);
     shownPage = -2;
-    SetBounds(ReadSetting("x"), ReadSetting("y"), kOutsideWidth, kOutsideHeight);
-    wheel.Rest(ReadSetting("page"));
+    SetBounds(Stored("x"), Stored("y"), kOutsideWidth, kOutsideHeight);
+    wheel.Rest(Stored("page"));
     // The tick that follows moves nothing; placing the pages now spares the first 100 ms of
     // pages at their construction places.
     PlacePages();

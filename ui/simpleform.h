@@ -137,6 +137,8 @@ private:
     void RefreshDelayField();
     void RefreshPresetLists();
     TMyKnob2* KnobOf(int sliderIndex) const;
+    // A key of the settings section, or its default when the file could not take the defaults.
+    int32_t Stored(const char* key) const;
     // Every engine input from the control that sets it.
     void WriteInputsFromControls();
 
@@ -146,5 +148,7 @@ private:
     std::array<TTrackBar*, kSliderCount> trackBars_ = {};
     // True while LoadSettings moves the controls one step away from the stored values.
     bool steppingAway_ = false;
+    // True when the settings file could not take the defaults at the last show or reset.
+    bool defaultsUnstored_ = false;
     TIcon icon_;
 };

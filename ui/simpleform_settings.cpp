@@ -21,13 +21,13 @@ void TForm_s::LoadSettings() {
     for (const bool away : {true, false}) {
         steppingAway_ = away;
         for (int index = 0; index < kSliderCount; ++index) {
-            const int32_t stored = ReadSetting(inputs[index].key);
+            const int32_t stored = Stored(inputs[index].key);
             trackBars_[index]->SetPosition(away ? OneBelow(stored) : stored);
         }
-        const int32_t rate = ReadSetting("timer");
+        const int32_t rate = Stored("timer");
         TrackBar_t->SetPosition(away ? OneBelow(rate) : rate);
     }
-    Edit1->SetText(std::to_string(ReadSetting("delay")));
+    Edit1->SetText(std::to_string(Stored("delay")));
     RefreshDelayField();
     const std::pair<TCheckBox*, const char*> boxes[] = {
         {CheckBox1, "autodetect"},       {CheckBox_double, "doubleresonance"},
@@ -37,14 +37,18 @@ void TForm_s::LoadSettings() {
     for (const bool away : {true, false}) {
         steppingAway_ = away;
         for (const auto& [box, key] : boxes) {
-            const int32_t stored = ReadSetting(key);
+            const int32_t stored = Stored(key);
             box->SetChecked(away ? stored != 1 : stored != 0);
         }
     }
-    CheckBox_i->SetChecked(ReadSetting("inverted") != 0);
+    CheckBox_i->SetChecked(Stored("inverted") != 0);
     // A control whose step away already reached the value it shows reported nothing on the way
     // back: its input takes what it shows.
     WriteInputsFromControls();
+}
+
+int32_t TForm_s::Stored(const char* key) const {
+    return defaultsUnstored_ ? DefaultSetting(key) : ReadSetting(key);
 }
 
 void TForm_s::SaveSettings() {
@@ -66,7 +70,7 @@ void TForm_s::SaveSettings() {
 }
 
 void TForm_s::Generalreset1Click(TObject*) {
-    WriteDefaults();
-    SetBounds(ReadSetting("x"), ReadSetting("y"), Width(), Height());
+    defaultsUnstored_ = !WriteDefaults();
+    SetBounds(Stored("x"), Stored("y"), Width(), Height());
     LoadSettings();
 }

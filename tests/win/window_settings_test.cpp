@@ -62,6 +62,35 @@ TEST_F(WindowSettings, ReloadingNeverShowsTheEngineAValueOtherThanTheStoredOne) 
     EXPECT_EQ(InputValues(), stored);
 }
 
+// A "winamp.ini" that cannot be written (here held open by another program that lets others only
+// read it): the window still works and the engine runs on the defaults, or on the values the file
+// already holds; the file stays as it was.
+TEST_F(WindowSettings, AnUnwritableSettingsFileLeavesTheFileAloneAndTheSoundAudible) {
+    struct Case {
+        std::string text;
+        int32_t bassout;
+    } const cases[] = {
+        {"[winamp]\r\noutname=out_ds.dll\r\n", 90},
+        {"[Velora KDS]\r\nbassout=40\r\ndevil=666\r\n", 40},
+    };
+    for (const Case& c : cases) {
+        WriteText(settingsPath, c.text);
+        const HANDLE holder = ::CreateFileA(settingsPath.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                            OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+        Show();
+        EXPECT_EQ(ReadInput(inputs.bassout), c.bassout);
+        EXPECT_EQ(ReadInput(inputs.dry), c.bassout == 90 ? 55 : 0);
+        Turn(true);
+        form->TrackBar(16)->SetPosition(70);
+        Hide();
+        EXPECT_EQ(ReadInput(inputs.dry), 70);
+        EXPECT_EQ(ReadText(settingsPath), c.text);
+        ::CloseHandle(holder);
+        Restart();
+    }
+}
+
 TEST_F(WindowSettings, HideAndShowAndARestartBringBackEveryValue) {
     Show();
     for (int number = 1; number <= kSliderCount; ++number) form->TrackBar(number)->SetPosition(number * 6 - 3);
