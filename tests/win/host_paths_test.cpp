@@ -49,7 +49,11 @@ std::vector<std::string> FilesIn(const std::string& folder) {
 
 }  // namespace
 
-TEST(HostPaths, ALibraryLoadedFromAnotherFolderRunsAndLeavesThatFolderAlone) {
+TEST(HostPaths, ALibraryLoadedFromAnotherFolderKeepsItsSettingsBesideThePlayer) {
+    char player[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, player, MAX_PATH);
+    const std::string playerSettings = SettingsPathIn(FolderOf(player));
+    ::DeleteFileA(playerSettings.c_str());
     const LibraryCopy copy;
     ASSERT_NE(copy.Library(), nullptr);
     EXPECT_NE(copy.Library(), ::GetModuleHandleA(VELORA_PLUGIN_DLL));
@@ -62,4 +66,6 @@ TEST(HostPaths, ALibraryLoadedFromAnotherFolderRunsAndLeavesThatFolderAlone) {
     module.Quit(&module);
 
     EXPECT_EQ(FilesIn(copy.Folder()), std::vector<std::string>{"dsp_vlra.dll"});
+    EXPECT_NE(::GetFileAttributesA(playerSettings.c_str()), INVALID_FILE_ATTRIBUTES)
+        << "no settings beside the player";
 }
