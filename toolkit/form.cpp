@@ -126,6 +126,10 @@ void TForm::WndProc(TMessage& message) {
     case WM_SHOWWINDOW:
         // Only a change made to this window itself, not one that follows its owner.
         if (message.LParam != 0) break;
+        // Shown or hidden from outside the toolkit too: Visible follows the window.
+        followingWindow_ = true;
+        SetVisible(message.WParam != 0);
+        followingWindow_ = false;
         if (message.WParam)
             OnShow(this);
         else
@@ -156,7 +160,7 @@ void TForm::WndProc(TMessage& message) {
         delete this;
         return;
     case CM_VISIBLECHANGED:
-        if (HandleAllocated()) ::ShowWindow(Handle(), Visible() ? SW_SHOW : SW_HIDE);
+        if (HandleAllocated() && !followingWindow_) ::ShowWindow(Handle(), Visible() ? SW_SHOW : SW_HIDE);
         return;
     default:
         break;

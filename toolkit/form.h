@@ -68,6 +68,7 @@ private:
     int modalResult_ = mrNone;
     bool modal_ = false;
     bool freeing_ = false;
+    bool followingWindow_ = false;  // Visible is being set from the window's own change
     bool screenSnap_ = false;
     int snapBuffer_ = 10;
 };

@@ -4,11 +4,13 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <string>
 #include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "host/host_paths.h"
 #include "tests/win/host_plugin_under_test.h"
 
 namespace {
@@ -124,6 +126,26 @@ TEST(PluginLifecycle, StopWaitsForTheBlockInFlightAndLaterBlocksComeBackUntouche
     EXPECT_EQ(lastAtStop, watched[last]);
     EXPECT_EQ(laterBlocksTouched, 0);
     EXPECT_EQ(laterBlocksResized, 0);
+}
+
+// The stop lets the window's close through because it bypasses the engine first; a refused close
+// would leave "hidden" unrecorded.
+TEST(PluginLifecycle, StopClosesTheWindowWhichRecordsWhetherItWasHidden) {
+    PluginUnderTest& plugin = PluginUnderTest::Get();
+    char player[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, player, MAX_PATH);
+    const std::string settings = SettingsPathIn(FolderOf(player));
+    for (const bool hide : {true, false}) {
+        plugin.StopIfStarted();
+        plugin.Start();
+        const HWND window = ::FindWindowA(nullptr, "Velora Enhancer 0.2");
+        ASSERT_NE(window, nullptr);
+        ASSERT_TRUE(::IsWindowVisible(window));
+        if (hide) ::ShowWindow(window, SW_HIDE);
+        plugin.Stop();
+        EXPECT_FALSE(::IsWindow(window));
+        EXPECT_EQ(::GetPrivateProfileIntA("Velora KDS", "hidden", -1, settings.c_str()), hide ? 1 : 0);
+    }
 }
 
 TEST(PluginLifecycle, BlocksDuringStartComeBackUntouchedAndTheEngineRunsAfterIt) {
