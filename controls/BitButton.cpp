@@ -1,11 +1,18 @@
 #include "controls/BitButton.h"
 
 #include "toolkit/capture_backdrop.h"
+#include "toolkit/module_instance.h"
 
 TBitButton::TBitButton(TComponent* owner) : TGraphicControl(owner) {
     // The parent paints behind the button.
     SetControlStyle(ControlStyle() & ~(csAcceptsControls | csOpaque));
     SetBounds(Left(), Top(), 83, 31);
+}
+
+void TBitButton::LoadBmpFromResource(int resourceId) {
+    TBitmap strip;
+    strip.LoadFromResource(ModuleInstance(), MAKEINTRESOURCEA(resourceId));
+    SetBmp(strip);
 }
 
 void TBitButton::SetBmp(TBitmap& strip) {

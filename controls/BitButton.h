@@ -15,6 +15,8 @@ public:
     TBitmap& Bmp() { return bmp_; }
     // Copies the strip into the button's own bitmap.
     void SetBmp(TBitmap& strip);
+    // Takes the strip from a bitmap resource of this module.
+    void LoadBmpFromResource(int resourceId);
     int BmpPosx() const { return bmpPosx_; }
     void SetBmpPosx(int x);
     int BmpPosy() const { return bmpPosy_; }

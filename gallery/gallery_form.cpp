@@ -31,9 +31,7 @@ TBitButton* AddStripButton(TForm* form, int left, int resource, const char* hint
     button->SetParent(form);
     button->SetBounds(left, 8, 66, 31);
     button->SetHint(hint);
-    TBitmap strip;
-    strip.LoadFromResource(ModuleInstance(), MAKEINTRESOURCEA(resource));
-    button->SetBmp(strip);
+    button->LoadBmpFromResource(resource);
     return button;
 }
 

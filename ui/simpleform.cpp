@@ -6,7 +6,6 @@
 #include "resources/resource_ids.h"
 #include "settings/settings_section.h"
 #include "toolkit/bitmap.h"
-#include "toolkit/module_instance.h"
 
 namespace {
 
@@ -18,9 +17,7 @@ TBitButton* AddStripButton(TForm* form, int left, int resource, const char* hint
     button->SetParent(form);
     button->SetBounds(left, 0, 66, 31);
     button->SetHint(hint);
-    TBitmap strip;
-    strip.LoadFromResource(ModuleInstance(), MAKEINTRESOURCEA(resource));
-    button->SetBmp(strip);
+    button->LoadBmpFromResource(resource);
     return button;
 }
 

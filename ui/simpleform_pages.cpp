@@ -68,33 +68,25 @@ TMyKnob2* AddKnob(TForm_s* form, int left, int size, const char* hint, TColor li
     return knob;
 }
 
-TCheckBox* AddCheckBox(TForm_s* form, TWinControl* parent, const char* caption, const char* hint,
-                       RECT bounds) {
-    auto* box = new TCheckBox(form);
-    box->SetParent(parent);
-    box->SetCaption(caption);
-    box->SetHint(hint);
-    box->SetBounds(bounds.left, bounds.top, bounds.right, bounds.bottom);
-    return box;
+// A push button or check box with its caption and hint.
+template <typename Control>
+Control* AddCaptioned(TForm_s* form, TWinControl* parent, const char* caption, const char* hint,
+                      RECT bounds) {
+    auto* control = new Control(form);
+    control->SetParent(parent);
+    control->SetCaption(caption);
+    control->SetHint(hint);
+    control->SetBounds(bounds.left, bounds.top, bounds.right, bounds.bottom);
+    return control;
 }
 
 TCheckBox* AddSwitch(TForm_s* form, TWinControl* parent, const char* hint, RECT bounds,
                      const char* key) {
     const EngineInputInfo* input = FindEngineInput(key);
-    TCheckBox* box = AddCheckBox(form, parent, input->caption, hint, bounds);
+    TCheckBox* box = AddCaptioned<TCheckBox>(form, parent, input->caption, hint, bounds);
     box->SetName(input->control);
     box->OnClick = TNotifyEvent(form, &TForm_s::CheckBoxClick);
     return box;
-}
-
-TButton* AddButton(TForm_s* form, TWinControl* parent, const char* caption, const char* hint,
-                   RECT bounds) {
-    auto* button = new TButton(form);
-    button->SetParent(parent);
-    button->SetCaption(caption);
-    button->SetHint(hint);
-    button->SetBounds(bounds.left, bounds.top, bounds.right, bounds.bottom);
-    return button;
 }
 
 TComboBox* AddPresetList(TForm_s* form, TWinControl* parent, RECT bounds) {
@@ -174,9 +166,9 @@ void TForm_s::BuildSettingsPage() {
     presetbox = AddPresetList(this, presets, {8, 13, 124, 21});
     presetbox->OnDropDown = TNotifyEvent(this, &TForm_s::presetboxDropDown);
     presetbox->OnChange = TNotifyEvent(this, &TForm_s::presetboxSelect);
-    Button1 = AddButton(this, presets, "Save as", "Save current settings", {142, 15, 51, 18});
+    Button1 = AddCaptioned<TButton>(this, presets, "Save as", "Save current settings", {142, 15, 51, 18});
     Button1->OnClick = TNotifyEvent(this, &TForm_s::Button1Click);
-    Button2 = AddButton(this, presets, "Delete", "Delete selected preset", {198, 15, 51, 18});
+    Button2 = AddCaptioned<TButton>(this, presets, "Delete", "Delete selected preset", {198, 15, 51, 18});
     Button2->OnClick = TNotifyEvent(this, &TForm_s::Button2Click);
 
     Label_clip = AddLabel(this, Panel4, 17, 46, "Clip: 0%");
@@ -185,7 +177,7 @@ void TForm_s::BuildSettingsPage() {
     Label_clip->Font().SetHeight(-16);
     Label_clip->Font().SetStyle(fsBold);
     Label_clip->SetBounds(17, 46, 88, 16);
-    Button3 = AddButton(this, Panel4, "About", "Me!", {136, 49, 121, 32});
+    Button3 = AddCaptioned<TButton>(this, Panel4, "About", "Me!", {136, 49, 121, 32});
     CheckBox_i = AddSwitch(this, Panel4, "Useful for quick phase checking", {12, 66, 93, 14}, "inverted");
 
     auto* scope = new TGroupBox(this);
@@ -215,7 +207,7 @@ void TForm_s::BuildSettingsPage() {
     Edit1->SetHint(delayHint);
     Edit1->SetBounds(177, 11, 31, 21);
     AddLabel(this, scope, 209, 14, "ms");
-    CheckBox1 = AddCheckBox(this, scope, "Auto detection", "Detect buffer size from the ini file",
-                            {140, 35, 91, 14});
+    CheckBox1 = AddCaptioned<TCheckBox>(this, scope, "Auto detection", "Detect buffer size from the ini file",
+                                        {140, 35, 91, 14});
     CheckBox1->OnClick = TNotifyEvent(this, &TForm_s::CheckBox1Click);
 }
