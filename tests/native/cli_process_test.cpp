@@ -11,7 +11,6 @@
 #include "cli/output_format.h"
 #include "cli_test_support.h"
 #include "settings/engine_input_table.h"
-#include "settings/preset_file.h"
 
 namespace {
 
@@ -95,11 +94,9 @@ TEST_F(ProcessCommand, SettingsThenPresetThenSet) {
     InputValues everyInputZero;
     for (const EngineInputInfo& info : EngineInputTable()) everyInputZero.push_back({info.key, 0});
     const InputValues fromIni = Then(everyInputZero, {{"bassout", 20}, {"bassagc", 100}, {"inverted", 1}});
-    InputValues fromPreset(21);
-    for (size_t i = 0; i < 21; ++i) fromPreset[i] = {PresetKeys()[i], 0};
-    fromPreset[5].second = 70;   // bassout
-    fromPreset[12].second = 80;  // dry
-    fromPreset = Then(fromPreset, {{"inverted", 1}, {"bassagc", 10}});
+    // A preset sets every key but "inverted"; those it lacks read as 0.
+    const InputValues fromPreset =
+        Then(everyInputZero, {{"bassout", 70}, {"dry", 80}, {"inverted", 1}, {"bassagc", 10}});
     const StoredRun runs[] = {
         {"settings", {"--settings", ini}, fromIni},
         {"set wins wherever it stands", {"--set", "dry=30", "--settings", ini}, Then(fromIni, {{"dry", 30}})},

@@ -2,15 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include "ui/delay_field.h"
 #include "ui/page_wheel.h"
 
 namespace {
 
-struct Place {
-    int top, left;
-    bool operator==(const WheelPoint& point) const { return top == point.top && left == point.left; }
-};
+using Place = std::pair<int, int>;  // top, left
+
+Place PlaceOf(const WheelPoint& point) { return {point.top, point.left}; }
 
 TEST(PageWheel, PanelsAtRestSitOnTheWheelAroundTheCurrentPage) {
     // The current page on top, the next index to the left, two away below, one lower to the
@@ -27,16 +29,11 @@ TEST(PageWheel, PanelsAtRestSitOnTheWheelAroundTheCurrentPage) {
         wheel.Rest(page);
         EXPECT_FALSE(wheel.Tick());
         for (int slot = 0; slot < kPageCount; ++slot) {
-            const WheelPoint point = wheel.Panel(slot);
-            EXPECT_TRUE(expected[page][slot] == point)
-                << "page " << page << " slot " << slot << ": " << point.top << ", " << point.left;
+            EXPECT_EQ(PlaceOf(wheel.Panel(slot)), expected[page][slot]) << "page " << page << " slot " << slot;
         }
         const ScopePlace scope = wheel.Scope();
-        EXPECT_EQ(scope.top, page == 0 ? 150 : 174);
-        EXPECT_EQ(scope.height, page == 0 ? 79 : 55);
-        EXPECT_EQ(scope.top + scope.height, 229);
-        EXPECT_EQ(scope.left, 5);
-        EXPECT_EQ(scope.width, 260);
+        EXPECT_EQ((std::vector<int>{scope.top, scope.height, scope.left, scope.width}),
+                  (std::vector<int>{page == 0 ? 150 : 174, page == 0 ? 79 : 55, 5, 260}));
     }
 }
 
@@ -58,7 +55,7 @@ TEST(PageWheel, StoredPagesOutsideTheFourKeepTheRemainderRule) {
     // Slot k equal to the stored page modulo 4 is on top.
     PageWheel wheel;
     wheel.Rest(6);
-    EXPECT_TRUE((Place{32, 2} == wheel.Panel(2)));
+    EXPECT_EQ(PlaceOf(wheel.Panel(2)), Place(32, 2));
 }
 
 TEST(ScopeDelayField, TakesTheLeadingWholeNumberWithinItsLimits) {

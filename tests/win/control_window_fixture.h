@@ -8,13 +8,13 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "settings/engine_input_table.h"
+#include "settings/ini_file.h"
 #include "settings/shared_values.h"
 #include "ui/simpleform.h"
 
@@ -63,31 +63,10 @@ protected:
         return values;
     }
 
-    static std::string ReadText(const std::string& path) {
-        std::ifstream file(path, std::ios::binary);
-        std::stringstream text;
-        text << file.rdbuf();
-        return text.str();
-    }
+    static std::string ReadText(const std::string& path) { return ReadIniFile(path).value_or(""); }
 
     static void WriteText(const std::string& path, const std::string& text) {
         std::ofstream(path, std::ios::binary) << text;
-    }
-
-    // The "key=value" lines of a section, in file order, whatever the line ends.
-    static std::vector<std::string> SectionLines(const std::string& path, const std::string& section) {
-        std::vector<std::string> lines;
-        std::istringstream text(ReadText(path));
-        bool inside = false;
-        for (std::string line; std::getline(text, line);) {
-            if (!line.empty() && line.back() == '\r') line.pop_back();
-            if (!line.empty() && line.front() == '[') {
-                inside = line == "[" + section + "]";
-                continue;
-            }
-            if (inside && !line.empty()) lines.push_back(line);
-        }
-        return lines;
     }
 
     static EngineDisplay& Display() {

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <future>
 #include <string>
 #include <thread>
 #include <vector>
@@ -33,18 +34,10 @@ TEST(PluginLifecycle, StopBeforeAnyStartReturnsAtOnce) {
     const LibraryCopy copy;
     ASSERT_NE(copy.Library(), nullptr);
     DspModule& module = copy.Module();
-    std::atomic<bool> returned{false};
-    std::thread stop([&] {
-        module.Quit(&module);
-        returned = true;
-    });
-    const auto deadline = Clock::now() + 2s;
-    while (!returned && Clock::now() < deadline) std::this_thread::sleep_for(1ms);
-    if (!returned) {
-        stop.detach();
-        FAIL() << "Quit before Init never came back";
-    }
-    stop.join();
+    std::packaged_task<void()> stop([&module] { module.Quit(&module); });
+    std::future<void> returned = stop.get_future();
+    std::thread(std::move(stop)).detach();
+    ASSERT_EQ(returned.wait_for(2s), std::future_status::ready) << "Quit before Init never came back";
     std::vector<int16_t> block = TestTone(kPlayerBlock, 2);
     const std::vector<int16_t> input = block;
     EXPECT_EQ(module.ModifySamples(&module, block.data(), kPlayerBlock, 16, 2, 44100), kPlayerBlock);

@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
-# End to end under wine: the stand-in player plays four seconds at the pace of the audio through the
-# plug-in from an empty player folder while velora-knob-turner turns the "Bass" knob with mouse
-# messages. The output equals velora's rendering with the defaults up to the block of the turn and
-# differs from then on; winamp.ini holds the defaults with the turned value; a second play in that
-# folder gives, sample for sample, what velora gives with that winamp.ini.
+# End to end under wine: the stand-in plays four seconds at the pace of the audio from an empty player
+# folder while velora-knob-turner turns the "Bass" knob. The output equals velora's with the defaults
+# up to the block of the turn and differs from then on; winamp.ini holds the defaults with the turned
+# value; a second play gives, sample for sample, what velora gives with that winamp.ini.
 # usage: knob_turned_during_play.sh WINE STANDIN.exe PLUGIN.dll TURNER.exe VELORA WORKDIR
 set -euo pipefail
 wine=$1 standin=$2 plugin=$3 turner=$4 velora=$5 work=$6
@@ -31,13 +30,6 @@ frame_bytes=4 block_frames=576 data_bytes=$((4 * 44100 * 4))
   bytes_of "$work/demo-dry.wav" 44 $data_bytes
 } > "$work/in.wav"
 
-# usage: play OUT [OPTION]...
-play() {
-  local out=$1
-  shift
-  "$wine" "$standin" "$(windows_path "$plugin")" "$(windows_path "$work/in.wav")" \
-    "$(windows_path "$out")" "$@"
-}
 # The samples: every file here ends with its data chunk.
 samples() { tail -c $data_bytes "$1"; }
 
@@ -82,7 +74,8 @@ echo "the output changed from block $turn_block of $blocks on" \
 [ ${#changed[@]} -eq $((blocks - turn_block)) ] \
   || fail "only ${#changed[@]} of the $((blocks - turn_block)) blocks from the turn on changed"
 
-play "$work/again.wav" || fail "the second play failed"
+"$wine" "$standin" "$(windows_path "$plugin")" "$(windows_path "$work/in.wav")" "$(windows_path "$work/again.wav")" \
+  || fail "the second play failed"
 cmp <(samples "$work/again.wav") <(samples "$work/from-ini.wav") \
   || fail "the second play differs from velora process --settings winamp.ini"
 echo "the second play equals velora process --settings winamp.ini"

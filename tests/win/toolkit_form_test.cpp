@@ -116,11 +116,8 @@ TEST(ToolkitForm, ASnappingFormSticksToTheWorkAreasEdgesAndKeepsItsSize) {
         form.SetBounds(move.left, move.top, 200, 120);
         RECT placed = {};
         ::GetWindowRect(form.Handle(), &placed);
-        EXPECT_EQ(placed.left, move.wantLeft);
-        EXPECT_EQ(placed.top, move.wantTop);
-        EXPECT_EQ(placed.right - placed.left, 200);
-        EXPECT_EQ(form.Left(), move.wantLeft);
-        EXPECT_EQ(form.Top(), move.wantTop);
+        EXPECT_EQ((std::vector<long>{placed.left, placed.top, placed.right - placed.left, form.Left(), form.Top()}),
+                  (std::vector<long>{move.wantLeft, move.wantTop, 200, move.wantLeft, move.wantTop}));
     }
 }
 

@@ -29,11 +29,10 @@ TEST_F(WindowMapping, DraggingAKnobMovesItsSliderFieldAndHintAndStops) {
     const HWND window = form->MyKnob23->Handle();
     ::SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, PointParam(46, 19));
     ::SendMessageA(window, WM_LBUTTONUP, 0, PointParam(46, 19));
-    EXPECT_EQ(form->MyKnob23->Position(), 70);
-    EXPECT_EQ(form->TrackBar(15)->Position(), 70);
-    EXPECT_EQ(ReadInput(inputs.treble), 70);
+    EXPECT_EQ((std::vector<int>{form->MyKnob23->Position(), form->TrackBar(15)->Position(), ReadInput(inputs.treble),
+                                slider.count}),
+              (std::vector<int>{70, 70, 70, 1}));
     EXPECT_EQ(form->TrackBar(15)->Hint(), "70%");
-    EXPECT_EQ(slider.count, 1);
     EXPECT_LE(knob.count, 2);
 }
 
@@ -48,9 +47,9 @@ TEST_F(WindowMapping, ASliderSetInCodeIsClampedAndMovesItsKnob) {
                           {11, &TForm_s::MyKnob24, &EngineInputs::wide3d}};
     for (const Case& c : cases) {
         form->TrackBar(c.slider)->SetPosition(130);
-        EXPECT_EQ(form->TrackBar(c.slider)->Position(), 100);
-        EXPECT_EQ(ReadInput(inputs.*c.field), 100);
-        EXPECT_EQ((form->*c.knob)->Position(), 100);
+        EXPECT_EQ((std::vector<int>{form->TrackBar(c.slider)->Position(), ReadInput(inputs.*c.field),
+                                    (form->*c.knob)->Position()}),
+                  (std::vector<int>{100, 100, 100}));
         EXPECT_EQ(form->TrackBar(c.slider)->Hint(), "100%");
     }
     // The same position again runs no handler: the field keeps what it was given meanwhile.
@@ -65,10 +64,9 @@ TEST_F(WindowMapping, EachSliderWritesItsOwnFieldAndOnlyFourMoveAKnob) {
         form->TrackBar(number)->SetPosition(number);
         EXPECT_EQ(GetEngineInput(inputs, table[number - 1]), number) << number;
     }
-    EXPECT_EQ(form->MyKnob21->Position(), 8);
-    EXPECT_EQ(form->MyKnob22->Position(), 16);
-    EXPECT_EQ(form->MyKnob23->Position(), 15);
-    EXPECT_EQ(form->MyKnob24->Position(), 11);
+    EXPECT_EQ((std::vector<int>{form->MyKnob21->Position(), form->MyKnob22->Position(), form->MyKnob23->Position(),
+                                form->MyKnob24->Position()}),
+              (std::vector<int>{8, 16, 15, 11}));
 }
 
 TEST_F(WindowMapping, EachCheckBoxSwitchesItsOwnFlag) {

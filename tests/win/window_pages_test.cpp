@@ -3,6 +3,8 @@
 
 #include "tests/win/control_window_fixture.h"
 
+#include <array>
+
 namespace {
 
 class WindowPages : public ControlWindowTest {
@@ -12,11 +14,6 @@ protected:
         Show();
         form->Timer_animTimer(nullptr);
         form->Timer3Timer(nullptr);
-    }
-
-    TPanel* PanelOf(int page) const {
-        TPanel* const panels[] = {form->Panel1, form->Panel4, form->Panel3, form->Panel2};
-        return panels[page];
     }
 
     // Each tick's scope panel top, and its height at the end.
@@ -40,9 +37,9 @@ TEST_F(WindowPages, FourPressesVisitEveryPageAndComeBack) {
             EXPECT_FALSE(form->Timer_anim->Enabled());
             form->Timer3Timer(nullptr);
             captions += form->TextAnimator1->Caption() + " ";
-            TPanel* top = PanelOf(form->wheel.pageIndex);
-            EXPECT_EQ(top->Top(), 32);
-            EXPECT_EQ(top->Left(), 2);
+            const auto panels = std::array{form->Panel1, form->Panel4, form->Panel3, form->Panel2};
+            const TPanel* top = panels[form->wheel.pageIndex];
+            EXPECT_EQ((std::pair{top->Top(), top->Left()}), (std::pair{32, 2}));
         }
         EXPECT_EQ(captions, next ? "Bass Music Settings Main " : "Settings Music Bass Main ");
     }
@@ -56,12 +53,11 @@ TEST_F(WindowPages, TheScopePanelSlidesDownAndBackUnderTheNewPage) {
     EXPECT_EQ(TurnWatchingTheScope(false, height),
               (std::vector<int>{187, 200, 213, 226, 239, 202, 189, 176, 163, 150}));
     EXPECT_EQ(height, 79);
-    EXPECT_EQ(form->Panel_osc->Left(), 5);
-    EXPECT_EQ(form->Panel_osc->Width(), 260);
-    EXPECT_EQ(form->Panel_osc->Top() + form->Panel_osc->Height(), 229);
     // The paint box fills the panel inside its bevel.
-    EXPECT_EQ(form->osc->Width(), 252);
-    EXPECT_EQ(form->osc->Height(), 71);
+    EXPECT_EQ((std::vector<int>{form->Panel_osc->Left(), form->Panel_osc->Width(),
+                                form->Panel_osc->Top() + form->Panel_osc->Height(), form->osc->Width(),
+                                form->osc->Height()}),
+              (std::vector<int>{5, 260, 229, 252, 71}));
 }
 
 TEST_F(WindowPages, ASecondPressDuringATurnTurnsOnFromThePageTheFirstWasGoingTo) {
@@ -75,10 +71,7 @@ TEST_F(WindowPages, ASecondPressDuringATurnTurnsOnFromThePageTheFirstWasGoingTo)
     EXPECT_EQ(form->Panel2->Top(), bass.top);
     EXPECT_EQ(form->Panel2->Left(), bass.left);
     int ticks = 1;
-    while (form->Timer_anim->Enabled()) {
-        form->Timer_animTimer(nullptr);
-        ++ticks;
-    }
+    for (; form->Timer_anim->Enabled(); ++ticks) form->Timer_animTimer(nullptr);
     EXPECT_EQ(ticks, 10);
     EXPECT_EQ(form->wheel.pageIndex, 2);
     EXPECT_EQ(form->Panel3->Top(), 32);

@@ -22,12 +22,6 @@ protected:
         return items;
     }
 
-    void Choose(const std::string& name) {
-        form->presetboxDropDown(nullptr);
-        form->presetbox->SetItemIndex(form->presetbox->IndexOf(name));
-        form->presetboxSelect(form->presetbox);
-    }
-
     void SaveAs(const std::string& name) {
         form->SaveDialog1->SetFileName(presetFolder + name + ".velora");
         form->SaveAsChosen(true);
@@ -51,10 +45,9 @@ TEST_F(WindowPresets, ListsPresetFilesByNameInBothListsAndAppliesTheFileListed) 
     EXPECT_EQ(currentPreset, presetFolder + "a.velora.velora");
     EXPECT_EQ(form->ComboBox1->ItemIndex(), 0);
     EXPECT_EQ(ReadInput(inputs.bassagc), 33);
-    // Keys the file lacks read as 0.
-    EXPECT_EQ(form->TrackBar(16)->Position(), 0);
-    EXPECT_FALSE(form->CheckBox_stereo->Checked());
-    EXPECT_TRUE(form->CheckBox_soft->Checked());
+    EXPECT_EQ(ReadInput(inputs.dry), 0) << "keys the file lacks read as 0";
+    EXPECT_FALSE(ReadInput(inputs.stereoagc));
+    EXPECT_TRUE(ReadInput(inputs.soft));
 
     form->ComboBox1->SetItemIndex(2);
     form->ComboBox1Select(form->ComboBox1);
@@ -77,14 +70,12 @@ TEST_F(WindowPresets, SaveAsWritesTheTwentyOneKeysSelectsAndKeepsForeignLines) {
     const std::vector<int32_t> values = InputValues();
     SaveAs("Party");
 
-    std::vector<std::string> expected;
+    std::string expected = "[Other]\r\nfoo=1\r\n[Velora KDS preset]\r\n";
     for (const char* key : PresetKeys())
-        expected.push_back(std::string(key) + "=" + std::to_string(GetEngineInput(inputs, *FindEngineInput(key))));
-    expected.insert(expected.begin() + 1, "extra=5");
-    EXPECT_EQ(SectionLines(presetFolder + "Party.velora", kPresetSection), expected);
-    EXPECT_EQ(SectionLines(presetFolder + "Party.velora", "Other"), std::vector<std::string>{"foo=1"});
-    EXPECT_EQ(form->presetbox->SelectedText(), "Party");
-    EXPECT_EQ(form->ComboBox1->SelectedText(), "Party");
+        expected += std::string(key) + "=" + std::to_string(GetEngineInput(inputs, *FindEngineInput(key))) + "\r\n";
+    expected.insert(expected.find("\r\n", expected.find("bassagc=")) + 2, "extra=5\r\n");
+    EXPECT_EQ(ReadText(presetFolder + "Party.velora"), expected);
+    EXPECT_EQ(form->presetbox->SelectedText() + form->ComboBox1->SelectedText(), "PartyParty");
     EXPECT_EQ(currentPreset, presetFolder + "Party.velora");
     EXPECT_EQ(InputValues(), values);
 }
@@ -108,15 +99,14 @@ TEST_F(WindowPresets, ApplyingLeavesInvertedTheScopeSettingsThePageAndThePositio
     form->TrackBar_t->SetPosition(60);
     Turn(false);
     form->SetBounds(50, 60, form->Width(), form->Height());
-    Choose("Rock");
+    form->presetboxDropDown(nullptr);
+    form->presetbox->SetItemIndex(form->presetbox->IndexOf("Rock"));
+    form->presetboxSelect(form->presetbox);
     EXPECT_EQ(ReadInput(inputs.bassagc), 11);
     EXPECT_TRUE(ReadInput(inputs.inverted));
-    EXPECT_EQ(form->refreshRate, 60);
-    EXPECT_EQ(form->scopeDelay, 1000);
-    EXPECT_EQ(form->autoDetect, 1);
-    EXPECT_EQ(form->wheel.pageIndex, 1);
-    EXPECT_EQ(form->Left(), 50);
-    EXPECT_EQ(form->Top(), 60);
+    EXPECT_EQ((std::vector<int>{form->refreshRate, form->scopeDelay, form->autoDetect, form->wheel.pageIndex,
+                                form->Left(), form->Top()}),
+              (std::vector<int>{60, 1000, 1, 1, 50, 60}));
 }
 
 TEST_F(WindowPresets, NamesTooLongForAPathChangeNothing) {

@@ -1,14 +1,6 @@
-// velora-knob-turner: turns a knob in another program's window the way a user's drag does, with
-// mouse messages to the knob's window, and tells when it did.
-//
-//   velora-knob-turner CAPTION X Y VALUE DELAY_MS
-//
-// Waits up to 30 s for a visible top-level window with the caption and DELAY_MS more, takes the
-// innermost child window under the client point (X, Y) of that window as the knob, presses the left
-// button straight above the knob's centre (50 on a 0..100 knob), moves along the knob's arc to the
-// angle of VALUE and releases there. Prints the moments of the press and the release, in ms after
-// the window was found. Exit status 0 turned, 1 no window or knob, or a message went unanswered,
-// 2 the command line was wrong.
+// velora-knob-turner CAPTION X Y VALUE DELAY_MS: DELAY_MS after a visible window with the caption
+// appears, drags the knob under its client point (X, Y) with mouse messages from 50 along its arc
+// to VALUE, and prints when it pressed and released. Exit status 1 when no window, knob or answer.
 
 #include <windows.h>
 
