@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <fstream>
+#include <tuple>
 
 #include "cli/audio_reader.h"
 #include "cli/audio_writer.h"
@@ -77,12 +78,6 @@ InputValues Then(InputValues values, const InputValues& more) {
     return values;
 }
 
-struct StoredRun {
-    const char* name;
-    std::vector<std::string> arguments;
-    InputValues expected;
-};
-
 TEST_F(ProcessCommand, SettingsThenPresetThenSet) {
     WriteStereoInput();
     std::ofstream(folder_ / "winamp.ini", std::ios::binary)
@@ -97,17 +92,15 @@ TEST_F(ProcessCommand, SettingsThenPresetThenSet) {
     // A preset sets every key but "inverted"; those it lacks read as 0.
     const InputValues fromPreset =
         Then(everyInputZero, {{"bassout", 70}, {"dry", 80}, {"inverted", 1}, {"bassagc", 10}});
-    const StoredRun runs[] = {
+    const std::tuple<const char*, std::vector<std::string>, InputValues> runs[] = {
         {"settings", {"--settings", ini}, fromIni},
         {"set wins wherever it stands", {"--set", "dry=30", "--settings", ini}, Then(fromIni, {{"dry", 30}})},
         {"preset over settings, inverted kept", {"--preset", preset, "--settings", ini, "--set", "bassagc=10"},
          fromPreset},
         {"unsaved section gives the defaults", {"--settings", folder_ / "fresh.ini"}, {}},
     };
-    for (const StoredRun& run : runs) {
-        EXPECT_EQ(Process(run.arguments).samples, EnhanceWithEngine(input_.samples, 2, 44100, run.expected))
-            << run.name;
-    }
+    for (const auto& [name, arguments, expected] : runs)
+        EXPECT_EQ(Process(arguments).samples, EnhanceWithEngine(input_.samples, 2, 44100, expected)) << name;
     const VeloraRun unsaved = RunVelora({"process", folder_ / "in.wav",
                                          folder_ / "out.wav", "--settings", folder_ / "fresh.ini"});
     EXPECT_NE(unsaved.err.find("warning: '" + (folder_ / "fresh.ini") + "' holds no \"Velora KDS\" section"),

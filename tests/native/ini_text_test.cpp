@@ -4,20 +4,15 @@
 
 #include <random>
 #include <string>
+#include <tuple>
 
 #include "settings/ini_text.h"
 
 namespace {
 
-struct ReadCase {
-    const char* name;
-    std::string text;
-    int32_t expected;
-};
-
 TEST(IniText, ReadsTheLeadingNumberOfTheFirstMatchingKey) {
     const std::string big(100000, 'x');
-    const ReadCase cases[] = {
+    const std::tuple<const char*, std::string, int32_t> cases[] = {  // name, text, value
         {"plain", "[S]\r\nk=12\r\n", 12}, {"case of section and key", "[s]\nK=3\n", 3},
         {"spaces around names and value", "  [S]  \n  k  =   12abc  \n", 12},
         {"leading control characters", "[S]\nk=\x01 5\n", 5}, {"minus zero", "[S]\nk=-0\n", 0},
@@ -42,17 +37,11 @@ TEST(IniText, ReadsTheLeadingNumberOfTheFirstMatchingKey) {
         {"long line before the key", "[S]\n" + big + "\nk=13\n", 13}, {"long value", "[S]\nk=14" + big + "\n", 14},
         {"missing section", "[T]\nk=1\n", 0}, {"empty text", "", 0},
     };
-    for (const ReadCase& c : cases) EXPECT_EQ(IniTextReadInt(c.text, " S ", "k"), c.expected) << c.name;
+    for (const auto& [name, text, value] : cases) EXPECT_EQ(IniTextReadInt(text, " S ", "k"), value) << name;
 }
 
-struct WriteCase {
-    const char* name;
-    std::string text;
-    std::string expected;
-};
-
 TEST(IniText, WritesInPlaceAndAppendsWhereThePlatformDoes) {
-    const WriteCase cases[] = {
+    const std::tuple<const char*, std::string, std::string> cases[] = {  // name, text, text after the write
         {"new file", "", "[S]\r\nk=5\r\n"},
         {"replaced, spelling and padding before '=' kept", "[S]\n  K  =  1  \nx=2\n", "[S]\n  K  =5\nx=2\n"},
         {"key without equals gets one", "[S]\r\n k \r\n", "[S]\r\n k=5\r\n"},
@@ -67,10 +56,8 @@ TEST(IniText, WritesInPlaceAndAppendsWhereThePlatformDoes) {
         {"junk kept byte for byte", "\xff\x01junk\r\n[S]\r\n;c\r\n\x80=\x7f\r\n",
          "\xff\x01junk\r\n[S]\r\n;c\r\n\x80=\x7f\r\nk=5\r\n"},
     };
-    for (const WriteCase& c : cases) {
-        const std::string edited = IniTextWithValue(c.text, "S", " k", " 5").value_or(c.text);
-        EXPECT_EQ(edited, c.expected) << c.name;
-    }
+    for (const auto& [name, text, expected] : cases)
+        EXPECT_EQ(IniTextWithValue(text, "S", " k", " 5").value_or(text), expected) << name;
 }
 
 // Random texts from tricky pieces: a write always reads back.

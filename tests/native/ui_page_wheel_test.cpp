@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -40,17 +41,13 @@ TEST(PageWheel, PanelsAtRestSitOnTheWheelAroundTheCurrentPage) {
 TEST(PageWheel, StoredPagesOutsideTheFourKeepTheRemainderRule) {
     EXPECT_EQ(PageName(4), nullptr);
     EXPECT_EQ(PageName(-1), nullptr);
-    struct Case {
-        int stored;
-        bool next;
-        int turnedTo;
-    };
-    for (const Case& c : {Case{5, true, 0}, Case{-1, true, 2}, Case{-1, false, 0}, Case{-3, false, -2},
-                          Case{6, false, 3}}) {
+    const std::tuple<int, bool, int> cases[] = {
+        {5, true, 0}, {-1, true, 2}, {-1, false, 0}, {-3, false, -2}, {6, false, 3}};
+    for (const auto& [stored, next, turnedTo] : cases) {
         PageWheel wheel;
-        wheel.Rest(c.stored);
-        wheel.StartTurn(c.next);
-        EXPECT_EQ(wheel.pageIndex, c.turnedTo) << c.stored;
+        wheel.Rest(stored);
+        wheel.StartTurn(next);
+        EXPECT_EQ(wheel.pageIndex, turnedTo) << stored;
     }
     // Slot k equal to the stored page modulo 4 is on top.
     PageWheel wheel;

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <numbers>
 #include <string>
 #include <vector>
@@ -83,21 +84,19 @@ public:
         static int copies = 0;
         folder_ = std::string(temp) + "velora-elsewhere-" + std::to_string(::GetCurrentProcessId()) +
                   "-" + std::to_string(++copies) + "\\";
-        path_ = folder_ + "dsp_vlra.dll";
         ::CreateDirectoryA(folder_.c_str(), nullptr);
-        ::CopyFileA(VELORA_PLUGIN_DLL, path_.c_str(), FALSE);
-        library_ = ::LoadLibraryA(path_.c_str());
+        ::CopyFileA(VELORA_PLUGIN_DLL, (folder_ + "dsp_vlra.dll").c_str(), FALSE);
+        library_ = ::LoadLibraryA((folder_ + "dsp_vlra.dll").c_str());
         if (library_ == nullptr) return;
-        const auto getHeader = reinterpret_cast<GetDspHeaderFunction>(
-            reinterpret_cast<void (*)()>(::GetProcAddress(library_, kDspExportName)));
-        module_ = getHeader()->getModule(0);
+        module_ = reinterpret_cast<GetDspHeaderFunction>(
+            reinterpret_cast<void (*)()>(::GetProcAddress(library_, kDspExportName)))()->getModule(0);
         module_->hwndParent = owner_.Handle();
         module_->hDllInstance = library_;
     }
     ~LibraryCopy() {
         if (library_ != nullptr) ::FreeLibrary(library_);
-        ::DeleteFileA(path_.c_str());
-        ::RemoveDirectoryA(folder_.c_str());
+        std::error_code ignored;
+        std::filesystem::remove_all(folder_, ignored);
     }
     LibraryCopy(const LibraryCopy&) = delete;
     LibraryCopy& operator=(const LibraryCopy&) = delete;
@@ -108,7 +107,6 @@ public:
 
 private:
     std::string folder_;
-    std::string path_;
     HMODULE library_ = nullptr;
     DspModule* module_ = nullptr;
     PlayerWindow owner_;

@@ -47,8 +47,7 @@ std::string AsPlatformRewrites(std::string_view text) {
     bool lastKeyNameEmpty = false;
     size_t at = 0;
     while (at < text.size()) {
-        size_t end = text.find_first_of("\r\n", at);
-        if (end == std::string_view::npos) end = text.size();
+        const size_t end = std::min(text.size(), text.find_first_of("\r\n", at));
         const std::string_view line = Trim(text.substr(at, end - at));
         at = std::min(text.size(), text.find_first_not_of("\r\n", end));
         if (line.empty()) continue;

@@ -16,15 +16,11 @@ protected:
         form->Timer3Timer(nullptr);
     }
 
-    // Each tick's scope panel top, and its height at the end.
-    std::vector<int> TurnWatchingTheScope(bool next, int& height) {
+    // Each tick's scope panel top.
+    std::vector<int> TurnWatchingTheScope(bool next) {
         next ? form->BitButton2Click(nullptr) : form->BitButton1Click(nullptr);
         std::vector<int> tops;
-        while (form->Timer_anim->Enabled()) {
-            form->Timer_animTimer(nullptr);
-            tops.push_back(form->Panel_osc->Top());
-        }
-        height = form->Panel_osc->Height();
+        for (; form->Timer_anim->Enabled(); tops.push_back(form->Panel_osc->Top())) form->Timer_animTimer(nullptr);
         return tops;
     }
 };
@@ -46,13 +42,10 @@ TEST_F(WindowPages, FourPressesVisitEveryPageAndComeBack) {
 }
 
 TEST_F(WindowPages, TheScopePanelSlidesDownAndBackUnderTheNewPage) {
-    int height = 0;
-    EXPECT_EQ(TurnWatchingTheScope(true, height),
-              (std::vector<int>{187, 200, 213, 226, 239, 226, 213, 200, 187, 174}));
-    EXPECT_EQ(height, 55);
-    EXPECT_EQ(TurnWatchingTheScope(false, height),
-              (std::vector<int>{187, 200, 213, 226, 239, 202, 189, 176, 163, 150}));
-    EXPECT_EQ(height, 79);
+    EXPECT_EQ(TurnWatchingTheScope(true), (std::vector<int>{187, 200, 213, 226, 239, 226, 213, 200, 187, 174}));
+    EXPECT_EQ(form->Panel_osc->Height(), 55);
+    EXPECT_EQ(TurnWatchingTheScope(false), (std::vector<int>{187, 200, 213, 226, 239, 202, 189, 176, 163, 150}));
+    EXPECT_EQ(form->Panel_osc->Height(), 79);
     // The paint box fills the panel inside its bevel.
     EXPECT_EQ((std::vector<int>{form->Panel_osc->Left(), form->Panel_osc->Width(),
                                 form->Panel_osc->Top() + form->Panel_osc->Height(), form->osc->Width(),

@@ -80,7 +80,7 @@ TEST_F(WindowPresets, SaveAsWritesTheTwentyOneKeysSelectsAndKeepsForeignLines) {
     EXPECT_EQ(InputValues(), values);
 }
 
-TEST_F(WindowPresets, PlaceholderItemsSelectNothingAndChangeNothing) {
+TEST_F(WindowPresets, PlaceholderItemsAndNamesTooLongForAPathSelectNothingAndChangeNothing) {
     ASSERT_EQ(Items(form->ComboBox1), (std::vector<std::string>{"1", "2", "3", "4"}));
     ASSERT_EQ(form->presetbox->ItemCount(), 0) << "emptied at every show";
     const std::vector<int32_t> values = InputValues();
@@ -88,6 +88,12 @@ TEST_F(WindowPresets, PlaceholderItemsSelectNothingAndChangeNothing) {
     form->ComboBox1Select(form->ComboBox1);
     EXPECT_EQ(form->presetbox->ItemIndex(), -1);
     EXPECT_EQ(form->ComboBox1->ItemIndex(), -1);
+
+    SaveAs(std::string(300, 'x'));
+    EXPECT_EQ(form->presetbox->ItemCount(), 0);
+    form->presetbox->AddItem(std::string(260, 'y'));
+    form->presetbox->SetItemIndex(0);
+    form->presetboxSelect(form->presetbox);
     EXPECT_EQ(InputValues(), values);
     EXPECT_TRUE(currentPreset.empty());
 }
@@ -107,17 +113,6 @@ TEST_F(WindowPresets, ApplyingLeavesInvertedTheScopeSettingsThePageAndThePositio
     EXPECT_EQ((std::vector<int>{form->refreshRate, form->scopeDelay, form->autoDetect, form->wheel.pageIndex,
                                 form->Left(), form->Top()}),
               (std::vector<int>{60, 1000, 1, 1, 50, 60}));
-}
-
-TEST_F(WindowPresets, NamesTooLongForAPathChangeNothing) {
-    const std::vector<int32_t> values = InputValues();
-    SaveAs(std::string(300, 'x'));
-    EXPECT_EQ(form->presetbox->ItemCount(), 0);
-    form->presetbox->AddItem(std::string(260, 'y'));
-    form->presetbox->SetItemIndex(0);
-    form->presetboxSelect(form->presetbox);
-    EXPECT_EQ(InputValues(), values);
-    EXPECT_TRUE(currentPreset.empty());
 }
 
 }  // namespace

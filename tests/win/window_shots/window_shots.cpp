@@ -5,7 +5,9 @@
 
 #include <windows.h>
 
+#include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -19,10 +21,7 @@ constexpr double kLimitMs = 500;
 constexpr int kCycles = 10;
 
 double NowMs() {
-    LARGE_INTEGER frequency, counter;
-    ::QueryPerformanceFrequency(&frequency);
-    ::QueryPerformanceCounter(&counter);
-    return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
 
 // The window as the screen shows it, frame and caption included, as a 24-bit BMP file.
@@ -55,13 +54,6 @@ bool Photograph(HWND window, const std::string& path) {
     return written;
 }
 
-// A left click at a client point of the window, as the mouse gives it.
-void Click(HWND window, int x, int y) {
-    ::SendMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
-    ::SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-    ::SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
-}
-
 BOOL CALLBACK CountWindow(HWND, LPARAM count) {
     ++*reinterpret_cast<int*>(count);
     return TRUE;
@@ -88,9 +80,7 @@ int main(int argc, char** argv) {
     // A fresh player folder: no settings yet.
     char exe[MAX_PATH] = {};
     ::GetModuleFileNameA(nullptr, exe, MAX_PATH);
-    std::string folder = exe;
-    folder.erase(folder.find_last_of('\\') + 1);
-    ::DeleteFileA((folder + "winamp.ini").c_str());
+    ::DeleteFileA(std::filesystem::path(exe).replace_filename("winamp.ini").string().c_str());
 
     const HMODULE library = ::LoadLibraryA(argv[1]);
     if (!library) return 1;
@@ -113,7 +103,8 @@ int main(int argc, char** argv) {
         // The turn takes a second and the caption follows within 200 ms.
         PumpMessagesFor(1600);
         photographed = Photograph(window, prefix + "-" + page + ".bmp") && photographed;
-        Click(window, 233, 15);  // "Next"
+        for (const UINT message : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP})  // a click on "Next"
+            ::SendMessageA(window, message, message == WM_LBUTTONDOWN ? MK_LBUTTON : 0, MAKELPARAM(233, 15));
         if (page == pages[0]) {
             // Halfway through the first turn: the pages on the wheel and the scope at its lowest.
             PumpMessagesFor(450);
