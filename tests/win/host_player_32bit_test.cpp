@@ -98,8 +98,7 @@ std::vector<int16_t> PlayThroughCopy(int32_t shift) {
 }  // namespace
 
 TEST(Player32Bit, ReadsTheRecordsWordByWord) {
-    const PluginUnderTest& plugin = PluginUnderTest::Get();
-    const DspHeader* header = plugin.Header();
+    const DspHeader* header = PluginUnderTest::Get().Header();
     const HMODULE library = ImageHolding(header);
     EXPECT_EQ(WordOf(header, kVersion), 0x20u);
     EXPECT_STREQ(static_cast<const char*>(AsPointer(WordOf(header, kHeaderDescription))), "Velora");

@@ -139,12 +139,10 @@ protected:
     std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
 
     void ExpectSameReads(const std::string& path, const std::string& what) {
-        for (const char* section : kProbeSections) {
-            for (const char* key : kProbeKeys) {
+        for (const char* section : kProbeSections)
+            for (const char* key : kProbeKeys)
                 EXPECT_EQ(ReadIniInt(path, section, key), PlatformRead(path, section, key))
                     << what << " [" << section << "] " << key;
-            }
-        }
     }
 
     const fs::path folder_ = fs::temp_directory_path() / ("velora-ini-" + std::to_string(::GetCurrentProcessId()));

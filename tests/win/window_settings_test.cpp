@@ -44,9 +44,7 @@ TEST_F(WindowSettings, ReloadingNeverShowsTheEngineAValueOtherThanTheStoredOne) 
     std::atomic<bool> done{false};
     std::atomic<int> strayReads{0};
     std::thread engine([&] {
-        while (!done) {
-            if (InputValues() != stored) ++strayReads;
-        }
+        while (!done) strayReads += InputValues() != stored;
     });
     for (int reload = 0; reload < 20; ++reload) form->LoadSettings();
     done = true;
