@@ -6,7 +6,7 @@
 #include <new>
 
 #include "host/dsp_records.h"
-#include "host/host_paths.h"
+#include "host/executable_folder.h"
 #include "host/host_values.h"
 #include "ui/simpleform.h"
 
@@ -27,12 +27,6 @@ DspModule module;
 
 DspModule* getModule(int32_t index);
 
-std::string HostFolder() {
-    char path[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return FolderOf(path);
-}
-
 void Config(DspModule*) {
     // The About window comes with the control window; until then there is nothing to show.
 }
@@ -40,7 +34,7 @@ void Config(DspModule*) {
 int32_t Init(DspModule* record) {
     handOver.HoldEngine();
     ::Sleep(200);
-    const std::string hostFolder = HostFolder();
+    const std::string hostFolder = ExecutableFolder();
     settingsPath = SettingsPathIn(hostFolder);
     presetFolder = PresetFolderIn(hostFolder);
     hostWindow = record->hwndParent;

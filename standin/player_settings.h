@@ -2,12 +2,8 @@
 // The player's settings file beside the stand-in, prepared before the plug-in starts.
 
 #include <span>
-#include <string>
 
 #include "standin/standin_arguments.h"
-
-// The player's folder: the folder of the running stand-in, with its trailing backslash.
-std::string PlayerFolder();
 
 // Writes the settings into the section "Velora KDS" of the player's "winamp.ini". A section the
 // plug-in's window has not saved yet would be replaced with the defaults when the window first

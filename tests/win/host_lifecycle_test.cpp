@@ -11,7 +11,7 @@
 
 #include <gtest/gtest.h>
 
-#include "host/host_paths.h"
+#include "host/executable_folder.h"
 #include "tests/win/host_plugin_under_test.h"
 
 namespace {
@@ -125,9 +125,7 @@ TEST(PluginLifecycle, StopWaitsForTheBlockInFlightAndLaterBlocksComeBackUntouche
 // would leave "hidden" unrecorded.
 TEST(PluginLifecycle, StopClosesTheWindowWhichRecordsWhetherItWasHidden) {
     PluginUnderTest& plugin = PluginUnderTest::Get();
-    char player[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, player, MAX_PATH);
-    const std::string settings = SettingsPathIn(FolderOf(player));
+    const std::string settings = SettingsPathIn(ExecutableFolder());
     for (const bool hide : {true, false}) {
         plugin.StopIfStarted();
         plugin.Start();

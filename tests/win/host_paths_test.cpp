@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "host/host_paths.h"
+#include "host/executable_folder.h"
 #include "tests/win/host_plugin_under_test.h"
 
 TEST(HostPaths, PathsAreFormedInTheExecutablesFolder) {
@@ -50,9 +50,7 @@ std::vector<std::string> FilesIn(const std::string& folder) {
 }  // namespace
 
 TEST(HostPaths, ALibraryLoadedFromAnotherFolderKeepsItsSettingsBesideThePlayer) {
-    char player[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, player, MAX_PATH);
-    const std::string playerSettings = SettingsPathIn(FolderOf(player));
+    const std::string playerSettings = SettingsPathIn(ExecutableFolder());
     ::DeleteFileA(playerSettings.c_str());
     const LibraryCopy copy;
     ASSERT_NE(copy.Library(), nullptr);

@@ -7,11 +7,11 @@
 
 #include <chrono>
 #include <cstdio>
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "host/dsp_records.h"
+#include "host/executable_folder.h"
 #include "standin/player_window.h"
 #include "tests/win/message_pump.h"
 
@@ -78,9 +78,7 @@ int main(int argc, char** argv) {
     }
     const std::string prefix = argv[2];
     // A fresh player folder: no settings yet.
-    char exe[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, exe, MAX_PATH);
-    ::DeleteFileA(std::filesystem::path(exe).replace_filename("winamp.ini").string().c_str());
+    ::DeleteFileA(SettingsPathIn(ExecutableFolder()).c_str());
 
     const HMODULE library = ::LoadLibraryA(argv[1]);
     if (!library) return 1;
