@@ -1,5 +1,6 @@
 #include "settings/ini_text.h"
 
+#include "settings/ascii_case.h"
 
 namespace {
 
@@ -8,16 +9,6 @@ constexpr size_t kIntegerTextLimit = 29;
 
 bool IsProfileSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r' || c == '\x1a';
-}
-
-char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool SameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
-    }
-    return true;
 }
 
 std::string_view Trim(std::string_view text) {
@@ -81,11 +72,11 @@ KeyPlace FindKey(std::string_view text, std::string_view section, std::string_vi
         if (place.sectionFound) {
             if (header) break;
             place.lastFilledLine = line;
-            if (SameName(SplitKey(trimmed).name, wantedKey)) {
+            if (SameIgnoringAsciiCase(SplitKey(trimmed).name, wantedKey)) {
                 place.keyLine = line;
                 break;
             }
-        } else if (header && !header->empty() && SameName(*header, wantedSection)) {
+        } else if (header && !header->empty() && SameIgnoringAsciiCase(*header, wantedSection)) {
             place.sectionFound = true;
             place.lastFilledLine = line;
         }

@@ -1,5 +1,6 @@
 #include "settings/preset_file.h"
 
+#include "settings/ascii_case.h"
 #include "settings/profile_file.h"
 
 namespace {
@@ -13,13 +14,8 @@ constexpr const char* kPresetKeys[] = {
 constexpr std::string_view kExtension = kPresetExtension;
 constexpr size_t kMaxListName = 255;
 
-char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
 bool IsExtensionAt(std::string_view fileName, size_t at) {
-    for (size_t i = 0; i < kExtension.size(); ++i) {
-        if (AsciiLower(fileName[at + i]) != kExtension[i]) return false;
-    }
-    return true;
+    return SameIgnoringAsciiCase(fileName.substr(at, kExtension.size()), kExtension);
 }
 
 }  // namespace

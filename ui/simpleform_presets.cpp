@@ -3,25 +3,13 @@
 
 #include <windows.h>
 
-#include <algorithm>
-#include <cctype>
-
 #include "host/host_paths.h"
+#include "settings/ascii_case.h"
 #include "settings/engine_input_table.h"
 #include "settings/preset_file.h"
 #include "settings/shared_values.h"
 #include "ui/preset_folder.h"
 #include "ui/simpleform.h"
-
-namespace {
-
-std::string UpperCase(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return text;
-}
-
-}  // namespace
 
 void TForm_s::RefreshPresetLists() {
     presetbox->ClearItems();
@@ -74,9 +62,8 @@ void TForm_s::SaveAsChosen(bool confirmed) {
             WritePresetValue(currentPreset, key, GetEngineInput(inputs_, *FindEngineInput(key)));
     }
     RefreshPresetLists();
-    const std::string wanted = UpperCase(chosen);
     for (int index = 0; index < presetbox->ItemCount(); ++index) {
-        if (UpperCase(presetFolder + presetbox->Item(index) + kPresetExtension) == wanted)
+        if (SameIgnoringAsciiCase(presetFolder + presetbox->Item(index) + kPresetExtension, chosen))
             presetbox->SetItemIndex(index);
     }
     presetboxSelect(presetbox);
