@@ -29,6 +29,7 @@
 #include "ui/page_wheel.h"
 
 inline constexpr int kSliderCount = 16;
+inline constexpr int kSwitchCount = 6;
 
 class TForm_s : public TForm {
 public:
@@ -137,6 +138,10 @@ private:
     void RefreshDelayField();
     void RefreshPresetLists();
     TMyKnob2* KnobOf(int sliderIndex) const;
+    // The six switches' check boxes, in the order of the table of engine inputs.
+    std::array<TCheckBox*, kSwitchCount> SwitchBoxes() const;
+    // The five switches a preset holds, with their keys, in the order they are restored.
+    std::array<std::pair<TCheckBox*, const char*>, kSwitchCount - 1> PresetSwitches() const;
     // A key of the settings section, or its default when the file could not take the defaults.
     int32_t Stored(const char* key) const;
     // Every engine input from the control that sets it.

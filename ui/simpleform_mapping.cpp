@@ -29,15 +29,25 @@ void TForm_s::TrackBarChange(TObject* sender) {
     slider->SetHint(std::to_string(slider->Position()) + "%");
 }
 
+std::array<TCheckBox*, kSwitchCount> TForm_s::SwitchBoxes() const {
+    return {CheckBox_double, CheckBox_soft, CheckBox_stereo, CheckBox_wf, CheckBox_loudness, CheckBox_i};
+}
+
+std::array<std::pair<TCheckBox*, const char*>, kSwitchCount - 1> TForm_s::PresetSwitches() const {
+    return {{{CheckBox_double, "doubleresonance"},
+             {CheckBox_stereo, "stereoagc"},
+             {CheckBox_loudness, "loudness"},
+             {CheckBox_wf, "widefilt"},
+             {CheckBox_soft, "soft"}}};
+}
+
 void TForm_s::WriteInputsFromControls() {
     const auto inputs = EngineInputTable();
     for (int index = 0; index < kSliderCount; ++index)
         SetEngineInput(inputs_, inputs[index], trackBars_[index]->Position());
-    for (TCheckBox* box : {CheckBox_double, CheckBox_soft, CheckBox_stereo, CheckBox_wf, CheckBox_loudness, CheckBox_i}) {
-        for (const EngineInputInfo& input : inputs) {
-            if (box->Name() == input.control) SetEngineInput(inputs_, input, box->Checked());
-        }
-    }
+    const auto boxes = SwitchBoxes();
+    for (int index = 0; index < kSwitchCount; ++index)
+        SetEngineInput(inputs_, inputs[kSliderCount + index], boxes[index]->Checked());
 }
 
 void TForm_s::MyKnobChange(TObject* sender) {
@@ -47,10 +57,10 @@ void TForm_s::MyKnobChange(TObject* sender) {
 }
 
 void TForm_s::CheckBoxClick(TObject* sender) {
-    auto* box = static_cast<TCheckBox*>(sender);
-    for (const EngineInputInfo& input : EngineInputTable()) {
-        if (box->Name() == input.control && !steppingAway_) SetEngineInput(inputs_, input, box->Checked());
-    }
+    const auto boxes = SwitchBoxes();
+    const auto found = std::find(boxes.begin(), boxes.end(), sender);
+    if (found == boxes.end() || steppingAway_) return;
+    SetEngineInput(inputs_, EngineInputTable()[kSliderCount + (found - boxes.begin())], (*found)->Checked());
 }
 
 void TForm_s::TrackBar_tChange(TObject*) {

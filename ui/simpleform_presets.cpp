@@ -35,12 +35,7 @@ void TForm_s::presetboxSelect(TObject*) {
     const auto inputs = EngineInputTable();
     for (int index = 0; index < kSliderCount; ++index)
         trackBars_[index]->SetPosition(ReadPresetValue(currentPreset, inputs[index].key));
-    const std::pair<TCheckBox*, const char*> boxes[] = {
-        {CheckBox_double, "doubleresonance"}, {CheckBox_stereo, "stereoagc"},
-        {CheckBox_loudness, "loudness"},      {CheckBox_wf, "widefilt"},
-        {CheckBox_soft, "soft"},
-    };
-    for (const auto& [box, key] : boxes) box->SetChecked(ReadPresetValue(currentPreset, key) != 0);
+    for (const auto& [box, key] : PresetSwitches()) box->SetChecked(ReadPresetValue(currentPreset, key) != 0);
 }
 
 void TForm_s::ComboBox1Select(TObject*) {

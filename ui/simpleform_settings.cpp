@@ -29,17 +29,14 @@ void TForm_s::LoadSettings() {
     }
     Edit1->SetText(std::to_string(Stored("delay")));
     RefreshDelayField();
-    const std::pair<TCheckBox*, const char*> boxes[] = {
-        {CheckBox1, "autodetect"},       {CheckBox_double, "doubleresonance"},
-        {CheckBox_stereo, "stereoagc"},  {CheckBox_loudness, "loudness"},
-        {CheckBox_wf, "widefilt"},       {CheckBox_soft, "soft"},
+    const auto step = [this](TCheckBox* box, const char* key, bool away) {
+        const int32_t stored = Stored(key);
+        box->SetChecked(away ? stored != 1 : stored != 0);
     };
     for (const bool away : {true, false}) {
         steppingAway_ = away;
-        for (const auto& [box, key] : boxes) {
-            const int32_t stored = Stored(key);
-            box->SetChecked(away ? stored != 1 : stored != 0);
-        }
+        step(CheckBox1, "autodetect", away);
+        for (const auto& [box, key] : PresetSwitches()) step(box, key, away);
     }
     CheckBox_i->SetChecked(Stored("inverted") != 0);
     // A control whose step away already reached the value it shows reported nothing on the way
