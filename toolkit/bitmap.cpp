@@ -2,12 +2,6 @@
 
 #include <algorithm>
 
-namespace {
-
-int StrideOf(int width, int bytesPerPixel) { return (width * bytesPerPixel + 3) & ~3; }
-
-}  // namespace
-
 TBitmap::TBitmap() {
     canvas_.SetHandle(dc_.Get());
     originalBitmap_ = ::GetCurrentObject(dc_.Get(), OBJ_BITMAP);
@@ -60,7 +54,7 @@ void TBitmap::Recreate(int width, int height, TPixelFormat format, bool keepPict
 
 std::uint8_t* TBitmap::ScanLine(int y) {
     ::GdiFlush();
-    return bits_ + static_cast<std::size_t>(y) * StrideOf(width_, BytesPerPixel());
+    return bits_ + static_cast<std::size_t>(y) * RowBytes();
 }
 
 TColor TBitmap::PixelAt(int x, int y) {
@@ -73,7 +67,7 @@ void TBitmap::Assign(TBitmap& source) {
     Recreate(source.width_, source.height_, source.format_, false);
     if (!Empty()) {
         ::GdiFlush();
-        std::copy_n(source.ScanLine(0), StrideOf(width_, BytesPerPixel()) * height_, bits_);
+        std::copy_n(source.ScanLine(0), RowBytes() * height_, bits_);
     }
     transparent_ = source.transparent_;
     transparentColor_ = source.transparentColor_;

@@ -29,6 +29,8 @@ public:
     void SetPixelFormat(TPixelFormat format);
     int BytesPerPixel() const { return format_ == TPixelFormat::pf24bit ? 3 : 4; }
 
+    // Bytes from one row to the next: whole pixels rounded up to four bytes.
+    int RowBytes() const { return (width_ * BytesPerPixel() + 3) & ~3; }
     // Row y of the picture; drawing through the canvas is finished first.
     std::uint8_t* ScanLine(int y);
     TColor PixelAt(int x, int y);

@@ -5,7 +5,7 @@
 
 #include "resources/resource_ids.h"
 #include "settings/settings_section.h"
-#include "toolkit/bitmap.h"
+#include "toolkit/gdi.h"
 
 namespace {
 
@@ -63,7 +63,7 @@ TForm_s::TForm_s(EngineInputs& inputs, const EngineDisplay& display,
     osc->SetParent(Panel_osc);
     BuildStrip();
 
-    Timer_osc = AddTimer(this, 1000, false, nullptr);
+    Timer_osc = AddTimer(this, 1000, false, &TForm_s::Timer_oscTimer);
     Timer1 = AddTimer(this, 1000, false, &TForm_s::Timer1Timer);
     Timer2 = AddTimer(this, 30000, false, &TForm_s::Timer2Timer);
     Timer3 = AddTimer(this, 200, true, &TForm_s::Timer3Timer);
@@ -187,6 +187,20 @@ void TForm_s::PlaceScope(const ScopePlace& place) {
     Panel_osc->SetBounds(place.left, place.top, place.width, place.height);
     const int bevel = Panel_osc->BevelWidth();
     osc->SetBounds(bevel, bevel, place.width - 2 * bevel, place.height - 2 * bevel);
+}
+
+void TForm_s::Timer_oscTimer(TObject*) {
+    const int width = osc->Width();
+    const int height = osc->Height();
+    scopeStart = scopeClock.FrameStart(display_.scopeBlockStart.load(std::memory_order_relaxed),
+                                       display_.blockSampleRate.load(std::memory_order_relaxed),
+                                       scopeDelay, width);
+    scopeBitmap.SetSize(width, height);
+    if (scopeBitmap.Empty()) return;
+    DrawScopeFrame({scopeBitmap.ScanLine(0), width, height, scopeBitmap.RowBytes()}, display_.scopeRing,
+                   scopeStart);
+    const WindowDC dc(Panel_osc->Handle());
+    ::BitBlt(dc.Get(), osc->Left(), osc->Top(), width, height, scopeBitmap.Canvas().Handle(), 0, 0, SRCCOPY);
 }
 
 void TForm_s::Timer3Timer(TObject*) {

@@ -26,7 +26,9 @@
 #include "toolkit/save_dialog.h"
 #include "toolkit/timer.h"
 #include "toolkit/track_bar.h"
+#include "toolkit/bitmap.h"
 #include "ui/page_wheel.h"
+#include "ui/scope_frame.h"
 
 inline constexpr int kSliderCount = 16;
 inline constexpr int kSwitchCount = 6;
@@ -88,6 +90,11 @@ public:
     int32_t refreshRate = 0;
     int32_t scopeDelay = 0;
     int32_t autoDetect = 0;
+    // Where the oscilloscope's latest frame started in the scope ring, and the frame's picture,
+    // drawn off screen and copied to the paint box in one go.
+    ScopeClock scopeClock;
+    int32_t scopeStart = 0;
+    TBitmap scopeBitmap;
 
     void FormCreate(TObject* sender);
     void FormShow(TObject* sender);
@@ -99,6 +106,7 @@ public:
     void BitButton1Click(TObject* sender);
     void BitButton2Click(TObject* sender);
     void Timer_animTimer(TObject* sender);
+    void Timer_oscTimer(TObject* sender);
     void Timer3Timer(TObject* sender);
     void Timer1Timer(TObject* sender);
     void Timer2Timer(TObject* sender);

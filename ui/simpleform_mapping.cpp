@@ -6,7 +6,9 @@
 #include <string>
 
 #include "settings/engine_input_table.h"
+#include "settings/shared_values.h"
 #include "ui/delay_field.h"
+#include "ui/output_buffer.h"
 #include "ui/simpleform.h"
 
 TMyKnob2* TForm_s::KnobOf(int sliderIndex) const {
@@ -78,4 +80,11 @@ void TForm_s::RefreshDelayField() {
 void TForm_s::CheckBox1Click(TObject*) {
     autoDetect = CheckBox1->Checked() ? 1 : 0;
     Edit1->SetEnabled(!CheckBox1->Checked());
+    if (!CheckBox1->Checked()) return;
+    const auto playerSetting = [](const char* section, const char* key, const char* fallback) {
+        char text[101] = {};
+        ::GetPrivateProfileStringA(section, key, fallback, text, sizeof text, settingsPath.c_str());
+        return std::string(text);
+    };
+    if (const auto buffer = OutputBufferText(playerSetting)) Edit1->SetText(*buffer);
 }

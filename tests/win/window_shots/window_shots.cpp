@@ -14,6 +14,7 @@
 #include "host/executable_folder.h"
 #include "standin/player_window.h"
 #include "tests/win/message_pump.h"
+#include "tests/win/window_photograph.h"
 
 namespace {
 
@@ -22,36 +23,6 @@ constexpr int kCycles = 10;
 
 double NowMs() {
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch()).count();
-}
-
-// The window as the screen shows it, frame and caption included, as a 24-bit BMP file.
-bool Photograph(HWND window, const std::string& path) {
-    RECT area;
-    ::GetWindowRect(window, &area);
-    const int width = area.right - area.left, height = area.bottom - area.top;
-    HDC screen = ::GetDC(nullptr);
-    HDC memory = ::CreateCompatibleDC(screen);
-    BITMAPINFO info = {{sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0}, {}};
-    void* bits = nullptr;
-    HBITMAP bitmap = ::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = ::SelectObject(memory, bitmap);
-    ::BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
-    ::GdiFlush();
-    const int stride = (width * 3 + 3) & ~3;
-    const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
-    const BITMAPFILEHEADER file = {0x4D42, static_cast<DWORD>(offset + stride * height), 0, 0, offset};
-    bool written = false;
-    if (FILE* out = std::fopen(path.c_str(), "wb")) {
-        written = std::fwrite(&file, sizeof(file), 1, out) == 1 &&
-                  std::fwrite(&info.bmiHeader, sizeof(info.bmiHeader), 1, out) == 1 &&
-                  std::fwrite(bits, stride * height, 1, out) == 1;
-        std::fclose(out);
-    }
-    ::SelectObject(memory, old);
-    ::DeleteObject(bitmap);
-    ::DeleteDC(memory);
-    ::ReleaseDC(nullptr, screen);
-    return written;
 }
 
 BOOL CALLBACK CountWindow(HWND, LPARAM count) {
@@ -100,13 +71,13 @@ int main(int argc, char** argv) {
     for (const char* page : pages) {
         // The turn takes a second and the caption follows within 200 ms.
         PumpMessagesFor(1600);
-        photographed = Photograph(window, prefix + "-" + page + ".bmp") && photographed;
+        photographed = PhotographWindow(window, prefix + "-" + page + ".bmp") && photographed;
         for (const UINT message : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP})  // a click on "Next"
             ::SendMessageA(window, message, message == WM_LBUTTONDOWN ? MK_LBUTTON : 0, MAKELPARAM(233, 15));
         if (page == pages[0]) {
             // Halfway through the first turn: the pages on the wheel and the scope at its lowest.
             PumpMessagesFor(450);
-            photographed = Photograph(window, prefix + "-turning.bmp") && photographed;
+            photographed = PhotographWindow(window, prefix + "-turning.bmp") && photographed;
         }
     }
     PumpMessagesFor(1600);
