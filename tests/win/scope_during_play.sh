@@ -31,7 +31,7 @@ printf '%s\r\n' \
   "@start \"\" /b \"$(windows_path "$watcher")\" \"Velora Enhancer 0.2\" \"$(windows_path "$shots")\" 1000 3500 > \"$(windows_path "$work/watcher.txt")\" 2>&1" \
   "@\"$(windows_path "$standin")\" \"$(windows_path "$plugin")\" \"$(windows_path "$work/in.wav")\" \"$(windows_path "$work/out.wav")\" --realtime --set page=1 --set agc=0 --set bassagc=0 --set dry=100 --set bassout=100" \
   "@exit /b %errorlevel%" > "$work/play.cmd"
-"$wine" explorer /desktop=scope,640x480 cmd /c "$(windows_path "$work/play.cmd")" || fail "the stand-in failed"
+"$wine" explorer /desktop=scope,640x480 "C:\\windows\\system32\\cmd.exe" /c "$(windows_path "$work/play.cmd")" || fail "the stand-in failed"
 for _ in $(seq 1 50); do grep -q "^3500 " "$work/watcher.txt" 2> /dev/null && break; sleep 0.1; done
 tr -d '\r' < "$work/watcher.txt" > "$work/watcher-lines.txt" && cat "$work/watcher-lines.txt"
 

@@ -1,14 +1,19 @@
-// velora-window-shots PLUGIN.dll PREFIX: starts the plug-in as the player does, photographs its
-// window on each page and halfway from Main to Bass (PREFIX-main.bmp ... PREFIX-turning.bmp) and
+// velora-window-shots PLUGIN.dll PREFIX: starts the plug-in as the player does, plays the demo
+// through it at the pace of the audio, photographs its window on each page and halfway from Main
+// to Bass (PREFIX-main.bmp ... PREFIX-turning.bmp) and
 // writes PREFIX-figures.txt; exit status 0 when every start and stop took at most 500 ms and ten
 // of them left no window behind (wine counts no GDI or USER objects).
 
 #include <windows.h>
 
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <string>
+#include <thread>
 #include <vector>
+
+#include "cli/demo_signal.h"
 
 #include "host/dsp_records.h"
 #include "host/executable_folder.h"
@@ -31,6 +36,18 @@ BOOL CALLBACK CountWindow(HWND, LPARAM count) {
 }
 
 // This thread's top-level and message-only windows.
+// Plays the demo into the module in 576-frame blocks, one every 13 ms, until told to stop.
+void PlayDemo(DspModule& module, const std::atomic<bool>& playing) {
+    constexpr int32_t kBlockFrames = 576;
+    const std::vector<int16_t> demo = RenderDemoSignal();
+    std::vector<int16_t> block(kBlockFrames * kDemoChannels);
+    for (int32_t frame = 0; playing.load(); frame = (frame + kBlockFrames) % (kDemoFrames - kBlockFrames)) {
+        std::copy_n(demo.begin() + frame * kDemoChannels, block.size(), block.begin());
+        module.ModifySamples(&module, block.data(), kBlockFrames, 16, kDemoChannels, kDemoSampleRate);
+        ::Sleep(13);
+    }
+}
+
 int CountWindows() {
     int count = 0;
     ::EnumThreadWindows(::GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&count));
@@ -67,6 +84,8 @@ int main(int argc, char** argv) {
     RECT client = {};
     ::GetClientRect(window, &client);
     bool photographed = window != nullptr;
+    std::atomic<bool> playing{true};
+    std::thread audio(PlayDemo, std::ref(module), std::cref(playing));
     const char* const pages[] = {"main", "bass", "music", "settings"};
     for (const char* page : pages) {
         // The turn takes a second and the caption follows within 200 ms.
@@ -81,6 +100,8 @@ int main(int argc, char** argv) {
         }
     }
     PumpMessagesFor(1600);
+    playing = false;
+    audio.join();
     start = NowMs();
     module.Quit(&module);
     const double quitMs = NowMs() - start;
