@@ -36,15 +36,22 @@ BOOL CALLBACK CountWindow(HWND, LPARAM count) {
 }
 
 // This thread's top-level and message-only windows.
-// Plays the demo into the module in 576-frame blocks, one every 13 ms, until told to stop.
+// Plays the demo into the module in 576-frame blocks at the pace of the audio, each block no
+// sooner than its start time, until told to stop.
 void PlayDemo(DspModule& module, const std::atomic<bool>& playing) {
     constexpr int32_t kBlockFrames = 576;
     const std::vector<int16_t> demo = RenderDemoSignal();
     std::vector<int16_t> block(kBlockFrames * kDemoChannels);
-    for (int32_t frame = 0; playing.load(); frame = (frame + kBlockFrames) % (kDemoFrames - kBlockFrames)) {
+    const double start = NowMs();
+    for (int64_t played = 0; playing.load();) {
+        if (played * 1000.0 / kDemoSampleRate > NowMs() - start) {
+            ::Sleep(2);
+            continue;
+        }
+        const int64_t frame = played % (kDemoFrames - kBlockFrames);
         std::copy_n(demo.begin() + frame * kDemoChannels, block.size(), block.begin());
         module.ModifySamples(&module, block.data(), kBlockFrames, 16, kDemoChannels, kDemoSampleRate);
-        ::Sleep(13);
+        played += kBlockFrames;
     }
 }
 
@@ -88,8 +95,9 @@ int main(int argc, char** argv) {
     std::thread audio(PlayDemo, std::ref(module), std::cref(playing));
     const char* const pages[] = {"main", "bass", "music", "settings"};
     for (const char* page : pages) {
-        // The turn takes a second and the caption follows within 200 ms.
-        PumpMessagesFor(1600);
+        // The turn takes a second and the caption follows within 200 ms; the first photograph
+        // waits until the oscilloscope, a second behind the latest block, shows the demo.
+        PumpMessagesFor(page == pages[0] ? 2500 : 1600);
         photographed = PhotographWindow(window, prefix + "-" + page + ".bmp") && photographed;
         for (const UINT message : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP})  // a click on "Next"
             ::SendMessageA(window, message, message == WM_LBUTTONDOWN ? MK_LBUTTON : 0, MAKELPARAM(233, 15));
