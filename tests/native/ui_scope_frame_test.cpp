@@ -38,7 +38,18 @@ TEST(ScopeFrame, StartsTheDelayLessOneTenthOfASecondBeforeTheLatestBlock) {
     }
 }
 
-TEST(ScopeFrame, AnyRateDelayOrWidthStartsInsideTheRing) {
+struct Picture {
+    std::vector<std::uint8_t> pixels = std::vector<std::uint8_t>(kWidth * 3 * kHeight, 0xAA);
+    ScopePicture View() { return {pixels.data(), kWidth, kHeight, kWidth * 3}; }
+    std::uint32_t At(int x, int y) const {
+        const std::uint8_t* p = &pixels[(y * kWidth + x) * 3];
+        return p[2] << 16 | p[1] << 8 | p[0];
+    }
+};
+
+TEST(ScopeFrame, AnyRateDelayOrWidthStartsAndDrawsInsideTheRing) {
+    const auto display = std::make_unique<EngineDisplay>();
+    Picture picture;
     const int32_t rates[] = {INT32_MIN, -1, 0, 1, 44100, 384000, INT32_MAX};
     const int32_t delays[] = {INT32_MIN, 0, 100, 10000, INT32_MAX};
     const int32_t blockStarts[] = {0, 2, 999998, 1000000};
@@ -52,17 +63,9 @@ TEST(ScopeFrame, AnyRateDelayOrWidthStartsInsideTheRing) {
                         const int32_t start = clock.FrameStart(blockStart, rate, delay, width);
                         ASSERT_GE(start, 0);
                         ASSERT_LE(start, kScopeLastPair + 1) << rate << " " << delay << " " << width;
+                        DrawScopeFrame(picture.View(), display->scopeRing, start);
                     }
 }
-
-struct Picture {
-    std::vector<std::uint8_t> pixels = std::vector<std::uint8_t>(kWidth * 3 * kHeight, 0xAA);
-    ScopePicture View() { return {pixels.data(), kWidth, kHeight, kWidth * 3}; }
-    std::uint32_t At(int x, int y) const {
-        const std::uint8_t* p = &pixels[(y * kWidth + x) * 3];
-        return p[2] << 16 | p[1] << 8 | p[0];
-    }
-};
 
 TEST(ScopeFrame, DrawsGridAndBothChannelsAsSinglePixels) {
     const auto display = std::make_unique<EngineDisplay>();
