@@ -10,23 +10,14 @@
 #include <cstdlib>
 #include <numbers>
 
+#include "tests/win/visible_window.h"
+
 namespace {
 
-constexpr DWORD kWindowWaitMs = 30000;
 constexpr UINT kAnswerWaitMs = 5000;
 constexpr int kStartValue = 50;
 constexpr int kValueStep = 5;
 constexpr DWORD kMoveIntervalMs = 30;
-
-HWND WaitForVisibleWindow(const char* caption) {
-    const DWORD start = ::GetTickCount();
-    while (::GetTickCount() - start < kWindowWaitMs) {
-        HWND window = ::FindWindowA(nullptr, caption);
-        if (window != nullptr && ::IsWindowVisible(window)) return window;
-        ::Sleep(20);
-    }
-    return nullptr;
-}
 
 // The deepest visible child window under a client point of the window.
 HWND InnermostChildAt(HWND window, POINT point) {

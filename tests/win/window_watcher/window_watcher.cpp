@@ -10,21 +10,10 @@
 #include <cstring>
 #include <string>
 
+#include "tests/win/visible_window.h"
 #include "tests/win/window_photograph.h"
 
 namespace {
-
-constexpr DWORD kWindowWaitMs = 30000;
-
-HWND WaitForVisibleWindow(const char* caption) {
-    const DWORD start = ::GetTickCount();
-    while (::GetTickCount() - start < kWindowWaitMs) {
-        HWND window = ::FindWindowA(nullptr, caption);
-        if (window != nullptr && ::IsWindowVisible(window)) return window;
-        ::Sleep(20);
-    }
-    return nullptr;
-}
 
 BOOL CALLBACK FindClipMeter(HWND child, LPARAM text) {
     char caption[64] = {};
