@@ -1,6 +1,7 @@
 // velora-window-shots PLUGIN.dll PREFIX: starts the plug-in as the player does, photographs its
-// window on each page and halfway from Main to Bass (PREFIX-main.bmp ... PREFIX-turning.bmp) and
-// writes PREFIX-figures.txt; exit status 0 when every start and stop took at most 500 ms and ten
+// window on each page and halfway from Main to Bass (PREFIX-main.bmp ... PREFIX-turning.bmp), the
+// About window over it at the top and scrolled down (PREFIX-about-top.bmp, PREFIX-about-bottom.bmp)
+// and writes PREFIX-figures.txt; exit status 0 when every start and stop took at most 500 ms and ten
 // of them left no window behind (wine counts no GDI or USER objects).
 
 #include <windows.h>
@@ -69,6 +70,21 @@ int CountWindows() {
     return count;
 }
 
+std::string aboutPrefix;
+bool aboutPhotographed = false;
+
+// Runs inside the About window's modal loop: photographs it at the top and scrolled to the
+// bottom, then closes it.
+void CALLBACK PhotographAbout(HWND, UINT, UINT_PTR timer, DWORD) {
+    ::KillTimer(nullptr, timer);
+    HWND about = ::FindWindowA(nullptr, "About me");
+    aboutPhotographed = Photograph(about, aboutPrefix + "-about-top.bmp");
+    ::SendMessageA(about, WM_VSCROLL, SB_BOTTOM, 0);
+    PumpMessagesFor(300);
+    aboutPhotographed = Photograph(about, aboutPrefix + "-about-bottom.bmp") && aboutPhotographed;
+    ::PostMessageA(about, WM_CLOSE, 0, 0);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -110,6 +126,10 @@ int main(int argc, char** argv) {
         }
     }
     PumpMessagesFor(1600);
+    aboutPrefix = prefix;
+    ::SetTimer(nullptr, 0, 500, PhotographAbout);
+    module.Config(&module);
+    photographed = aboutPhotographed && photographed;
     start = NowMs();
     module.Quit(&module);
     const double quitMs = NowMs() - start;
