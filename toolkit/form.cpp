@@ -87,18 +87,19 @@ void TForm::SetVertScrollPosition(int position) {
 }
 
 void TForm::ScrollRequest(int request, int thumbPosition) {
-    const int page = ClientHeight();
+    int position = scrollTop_;
     switch (request) {
-    case SB_LINEUP: return SetVertScrollPosition(scrollTop_ - kScrollLine);
-    case SB_LINEDOWN: return SetVertScrollPosition(scrollTop_ + kScrollLine);
-    case SB_PAGEUP: return SetVertScrollPosition(scrollTop_ - page);
-    case SB_PAGEDOWN: return SetVertScrollPosition(scrollTop_ + page);
+    case SB_LINEUP: position -= kScrollLine; break;
+    case SB_LINEDOWN: position += kScrollLine; break;
+    case SB_PAGEUP: position -= ClientHeight(); break;
+    case SB_PAGEDOWN: position += ClientHeight(); break;
     case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: return SetVertScrollPosition(thumbPosition);
-    case SB_TOP: return SetVertScrollPosition(0);
-    case SB_BOTTOM: return SetVertScrollPosition(INT_MAX);
+    case SB_THUMBPOSITION: position = thumbPosition; break;
+    case SB_TOP: position = 0; break;
+    case SB_BOTTOM: position = INT_MAX; break;
     default: return;
     }
+    SetVertScrollPosition(position);
 }
 
 void TForm::SetClientSize(int width, int height) {
