@@ -8,6 +8,7 @@
 #include "host/dsp_records.h"
 #include "host/executable_folder.h"
 #include "host/host_values.h"
+#include "ui/Unit_about.h"
 #include "ui/simpleform.h"
 
 EngineHandOver handOver;
@@ -27,9 +28,7 @@ DspModule module;
 
 DspModule* getModule(int32_t index);
 
-void Config(DspModule*) {
-    // The About window comes with the control window; until then there is nothing to show.
-}
+void Config(DspModule*) { OpenAboutWindow(Form_s); }
 
 int32_t Init(DspModule* record) {
     handOver.HoldEngine();

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs every system package the build and the tests need, and the i386 root in which the
-# win32 flavour's tests run. Safe to run again.
+# Installs every system package the build and the tests need, the i386 root in which the win32
+# flavour's tests run and the libjpeg-turbo source the Windows builds compile. Safe to run again.
 set -euo pipefail
 
 packages=(
@@ -9,6 +9,7 @@ packages=(
   libsndfile1-dev libjpeg62-turbo-dev
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64
   wine wine64 fonts-wine xvfb xauth imagemagick debootstrap util-linux mount
+  dpkg-dev
 )
 
 missing=()
@@ -22,4 +23,5 @@ if [ ${#missing[@]} -gt 0 ]; then
   apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
 
+"$(dirname "$0")/fetch-libjpeg-source.sh"
 "$(dirname "$0")/make-i686-root.sh"

@@ -1,8 +1,13 @@
 #include "toolkit/form.h"
 
+#include <algorithm>
+#include <climits>
+
 namespace {
 // Posted to a form that chose caFree: it is freed once the close request has unwound.
 constexpr UINT CM_RELEASE = CM_BASE + 0x40;
+// What one click on a scroll bar arrow scrolls.
+constexpr int kScrollLine = 8;
 }  // namespace
 
 TForm::TForm(TComponent* owner) : TWinControl(owner) {
@@ -40,6 +45,61 @@ void TForm::CreateWnd() {
     // The hints exist before the controls inside are made, so each can be added to them.
     hints_ = std::make_unique<THintTips>(Handle());
     TWinControl::CreateWnd();
+    UpdateScrollRange();
+}
+
+void TForm::SetAutoScroll(bool autoScroll) {
+    autoScroll_ = autoScroll;
+    UpdateScrollRange();
+}
+
+int TForm::ContentHeight() const {
+    int bottom = 0;
+    for (int index = 0; index < ControlCount(); ++index) {
+        const TControl* control = Controls(index);
+        if (control->Visible()) bottom = std::max(bottom, control->Top() + control->Height());
+    }
+    return bottom + scrollTop_;
+}
+
+void TForm::UpdateScrollRange() {
+    if (!HandleAllocated()) return;
+    SCROLLINFO range = {};
+    range.cbSize = sizeof(range);
+    range.fMask = SIF_RANGE | SIF_PAGE;
+    // A range no larger than the page hides the bar.
+    if (autoScroll_) {
+        range.nMax = ContentHeight() - 1;
+        range.nPage = static_cast<UINT>(std::max(ClientHeight(), 0));
+    }
+    ::SetScrollInfo(Handle(), SB_VERT, &range, TRUE);
+    SetVertScrollPosition(scrollTop_);
+}
+
+void TForm::SetVertScrollPosition(int position) {
+    const int limit = autoScroll_ ? std::max(ContentHeight() - ClientHeight(), 0) : 0;
+    position = std::clamp(position, 0, limit);
+    if (HandleAllocated()) ::SetScrollPos(Handle(), SB_VERT, position, TRUE);
+    if (position == scrollTop_) return;
+    const int shift = scrollTop_ - position;
+    scrollTop_ = position;
+    ScrollBy(0, shift);
+}
+
+void TForm::ScrollRequest(int request, int thumbPosition) {
+    int position = scrollTop_;
+    switch (request) {
+    case SB_LINEUP: position -= kScrollLine; break;
+    case SB_LINEDOWN: position += kScrollLine; break;
+    case SB_PAGEUP: position -= ClientHeight(); break;
+    case SB_PAGEDOWN: position += ClientHeight(); break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: position = thumbPosition; break;
+    case SB_TOP: position = 0; break;
+    case SB_BOTTOM: position = INT_MAX; break;
+    default: return;
+    }
+    SetVertScrollPosition(position);
 }
 
 void TForm::SetClientSize(int width, int height) {
@@ -137,6 +197,32 @@ void TForm::WndProc(TMessage& message) {
         break;
     case WM_CLOSE:
         Close();
+        return;
+    case WM_GETMINMAXINFO: {
+        auto& limits = *reinterpret_cast<MINMAXINFO*>(message.LParam);
+        if (constraints_.MinWidth > 0) limits.ptMinTrackSize.x = constraints_.MinWidth;
+        if (constraints_.MinHeight > 0) limits.ptMinTrackSize.y = constraints_.MinHeight;
+        // The maximised size keeps within the limits too.
+        if (constraints_.MaxWidth > 0) {
+            limits.ptMaxTrackSize.x = constraints_.MaxWidth;
+            limits.ptMaxSize.x = std::min<LONG>(limits.ptMaxSize.x, constraints_.MaxWidth);
+        }
+        if (constraints_.MaxHeight > 0) {
+            limits.ptMaxTrackSize.y = constraints_.MaxHeight;
+            limits.ptMaxSize.y = std::min<LONG>(limits.ptMaxSize.y, constraints_.MaxHeight);
+        }
+        message.Result = 0;
+        return;
+    }
+    case WM_SIZE:
+        TWinControl::WndProc(message);
+        UpdateScrollRange();
+        return;
+    case WM_VSCROLL:
+        // A scroll bar control reports with its own window; the form's own bar without one.
+        if (message.LParam != 0 || !autoScroll_) break;
+        ScrollRequest(LOWORD(message.WParam), HIWORD(message.WParam));
+        message.Result = 0;
         return;
     case WM_WINDOWPOSCHANGING: {
         auto& place = *reinterpret_cast<WINDOWPOS*>(message.LParam);

@@ -12,6 +12,14 @@ enum class TCloseAction { caNone, caHide, caFree, caMinimize };
 using TCloseQueryEvent = TEvent<TObject*, bool&>;
 using TCloseEvent = TEvent<TObject*, TCloseAction&>;
 
+// The outside sizes a user can give a form by dragging its frame or maximising it; 0 sets no limit.
+struct TSizeConstraints {
+    int MinWidth = 0;
+    int MinHeight = 0;
+    int MaxWidth = 0;
+    int MaxHeight = 0;
+};
+
 constexpr int mrNone = 0;
 constexpr int mrOk = 1;
 constexpr int mrCancel = 2;
@@ -34,6 +42,14 @@ public:
     void SetScreenSnap(bool snap) { screenSnap_ = snap; }
     int SnapBuffer() const { return snapBuffer_; }
     void SetSnapBuffer(int pixels) { snapBuffer_ = pixels; }
+    TSizeConstraints& Constraints() { return constraints_; }
+    // A form that scrolls shows a vertical scroll bar while its controls reach below its client
+    // area; scrolling moves the controls.
+    bool AutoScroll() const { return autoScroll_; }
+    void SetAutoScroll(bool autoScroll);
+    // How many pixels of the contents are scrolled out above the client area.
+    int VertScrollPosition() const { return scrollTop_; }
+    void SetVertScrollPosition(int position);
 
     void Show();
     void Hide();
@@ -63,6 +79,11 @@ protected:
     THintTips* OwnHintTips() override { return hints_.get(); }
 
 private:
+    // The bottom of the lowest visible control, as if the contents were not scrolled.
+    int ContentHeight() const;
+    void UpdateScrollRange();
+    void ScrollRequest(int request, int thumbPosition);
+
     std::unique_ptr<THintTips> hints_;
     TFormBorderStyle borderStyle_ = TFormBorderStyle::bsSizeable;
     int modalResult_ = mrNone;
@@ -71,4 +92,7 @@ private:
     bool followingWindow_ = false;  // Visible is being set from the window's own change
     bool screenSnap_ = false;
     int snapBuffer_ = 10;
+    TSizeConstraints constraints_;
+    bool autoScroll_ = false;
+    int scrollTop_ = 0;
 };

@@ -1,5 +1,7 @@
 #include "toolkit/label.h"
 
+#include "toolkit/capture_backdrop.h"
+
 TLabel::TLabel(TComponent* owner) : TWinControl(owner) {
     SetParentColor(true);
     SetBounds(0, 0, 65, 17);
@@ -21,6 +23,11 @@ void TLabel::SetAlignment(TAlignment alignment) {
         ::SetWindowLongPtrA(Handle(), GWL_STYLE, style);
         Invalidate();
     }
+}
+
+void TLabel::SetTransparent(bool transparent) {
+    transparent_ = transparent;
+    Invalidate();
 }
 
 void TLabel::CreateParams(TCreateParams& params) {
@@ -46,7 +53,32 @@ void TLabel::AdjustBounds() {
     SetBounds(Left(), Top(), Caption().empty() ? 0 : size.cx, size.cy);
 }
 
+void TLabel::PaintTransparent(TMessage& message) {
+    HDC dc = reinterpret_cast<HDC>(message.WParam);
+    PAINTSTRUCT paint = {};
+    if (!dc) dc = ::BeginPaint(Handle(), &paint);
+    TCanvas canvas(dc);
+    CaptureBackdrop(*this, canvas);
+    {
+        SavedDC saved(dc);
+        ::SelectObject(dc, FontHandle());
+        ::SetBkMode(dc, TRANSPARENT);
+        ::SetTextColor(dc, ColorToRGB(Font().Color()));
+        RECT area = ClientRect();
+        const UINT align = alignment_ == TAlignment::taLeftJustify    ? DT_LEFT
+                           : alignment_ == TAlignment::taRightJustify ? DT_RIGHT
+                                                                       : DT_CENTER;
+        ::DrawTextA(dc, Caption().c_str(), -1, &area, DT_WORDBREAK | DT_NOPREFIX | align);
+    }
+    if (!message.WParam) ::EndPaint(Handle(), &paint);
+}
+
 void TLabel::WndProc(TMessage& message) {
+    if (transparent_ && message.Msg == WM_ERASEBKGND) {
+        message.Result = 1;
+        return;
+    }
+    if (transparent_ && message.Msg == WM_PAINT) return PaintTransparent(message);
     TWinControl::WndProc(message);
     if (message.Msg == CM_TEXTCHANGED || message.Msg == CM_FONTCHANGED) AdjustBounds();
 }

@@ -3,8 +3,9 @@
 #include "toolkit/alignment.h"
 #include "toolkit/win_control.h"
 
-// A caption on its parent's background (the platform's static text control). With AutoSize
-// it takes the size of its text.
+// A caption on its parent's background (the platform's static text control), wrapped at word
+// breaks within its width. With AutoSize it takes the size of its text; a transparent one
+// shows what its parent draws under it, pictures included, and paints its text over that.
 class TLabel : public TWinControl {
 public:
     explicit TLabel(TComponent* owner);
@@ -13,6 +14,8 @@ public:
     void SetAutoSize(bool autoSize);
     TAlignment Alignment() const { return alignment_; }
     void SetAlignment(TAlignment alignment);
+    bool Transparent() const { return transparent_; }
+    void SetTransparent(bool transparent);
 
     void WndProc(TMessage& message) override;
 
@@ -21,7 +24,9 @@ protected:
 
 private:
     void AdjustBounds();
+    void PaintTransparent(TMessage& message);
 
     bool autoSize_ = true;
     TAlignment alignment_ = TAlignment::taLeftJustify;
+    bool transparent_ = false;
 };

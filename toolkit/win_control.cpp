@@ -105,6 +105,24 @@ void TWinControl::RemoveControl(TControl* control) {
     control->parent_ = nullptr;
 }
 
+void TWinControl::ScrollBy(int dx, int dy) {
+    for (TControl* control : graphicControls_) {
+        control->left_ += dx;
+        control->top_ += dy;
+        GraphicChildMoved(control);
+    }
+    if (!handle_) {
+        for (TControl* control : winControls_) {
+            control->left_ += dx;
+            control->top_ += dy;
+        }
+        return;
+    }
+    // The child windows move with the picture and learn their new places from the move.
+    ::ScrollWindowEx(handle_, dx, dy, nullptr, nullptr, nullptr, nullptr,
+                     SW_SCROLLCHILDREN | SW_INVALIDATE | SW_ERASE);
+}
+
 void TWinControl::SetTabStop(bool tabStop) {
     tabStop_ = tabStop;
     if (!handle_) return;

@@ -58,6 +58,9 @@ public:
     void Update() override;
     void WndProc(TMessage& message) override;
 
+    // Moves every child by (dx, dy) and the window's picture with them.
+    void ScrollBy(int dx, int dy);
+
     // Paints the control's own face into a device context (no children).
     virtual void PaintWindow(HDC dc);
     // Paints the visible graphic children that intersect the DC's clip area.

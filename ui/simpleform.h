@@ -131,6 +131,7 @@ public:
     void ComboBox1Select(TObject* sender);
     void Button1Click(TObject* sender);
     void Button2Click(TObject* sender);
+    void Button3Click(TObject* sender);
     // What "Save as" does once the dialog is closed: write the preset when a name was
     // confirmed, refresh both lists, select the dialog's file among them and apply it.
     void SaveAsChosen(bool confirmed);

@@ -2,6 +2,7 @@
 
 #include "settings/engine_input_table.h"
 #include "ui/simpleform.h"
+#include "ui/Unit_about.h"
 
 namespace {
 
@@ -178,6 +179,7 @@ void TForm_s::BuildSettingsPage() {
     Label_clip->Font().SetStyle(fsBold);
     Label_clip->SetBounds(17, 46, 88, 16);
     Button3 = AddCaptioned<TButton>(this, Panel4, "About", "Me!", {136, 49, 121, 32});
+    Button3->OnClick = TNotifyEvent(this, &TForm_s::Button3Click);
     CheckBox_i = AddSwitch(this, Panel4, "Useful for quick phase checking", {12, 66, 93, 14}, "inverted");
 
     auto* scope = new TGroupBox(this);
@@ -211,3 +213,5 @@ void TForm_s::BuildSettingsPage() {
                                         {140, 35, 91, 14});
     CheckBox1->OnClick = TNotifyEvent(this, &TForm_s::CheckBox1Click);
 }
+
+void TForm_s::Button3Click(TObject*) { OpenAboutWindow(this); }

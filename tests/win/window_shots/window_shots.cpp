@@ -1,7 +1,8 @@
 // velora-window-shots PLUGIN.dll PREFIX: starts the plug-in as the player does, plays the demo
 // through it at the pace of the audio, photographs its window on each page and halfway from Main
-// to Bass (PREFIX-main.bmp ... PREFIX-turning.bmp) and
-// writes PREFIX-figures.txt; exit status 0 when every start and stop took at most 500 ms and ten
+// to Bass (PREFIX-main.bmp ... PREFIX-turning.bmp), the About window over it at the top and
+// scrolled down (PREFIX-about-top.bmp, PREFIX-about-bottom.bmp) and writes PREFIX-figures.txt;
+// exit status 0 when every start and stop took at most 500 ms and ten
 // of them left no window behind (wine counts no GDI or USER objects).
 
 #include <windows.h>
@@ -35,7 +36,6 @@ BOOL CALLBACK CountWindow(HWND, LPARAM count) {
     return TRUE;
 }
 
-// This thread's top-level and message-only windows.
 // Plays the demo into the module in 576-frame blocks at the pace of the audio, each block no
 // sooner than its start time, until told to stop.
 void PlayDemo(DspModule& module, const std::atomic<bool>& playing) {
@@ -55,6 +55,7 @@ void PlayDemo(DspModule& module, const std::atomic<bool>& playing) {
     }
 }
 
+// This thread's top-level and message-only windows.
 int CountWindows() {
     int count = 0;
     ::EnumThreadWindows(::GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&count));
@@ -62,6 +63,21 @@ int CountWindows() {
         if (::GetWindowThreadProcessId(window, nullptr) == ::GetCurrentThreadId()) ++count;
     }
     return count;
+}
+
+std::string aboutPrefix;
+bool aboutPhotographed = false;
+
+// Runs inside the About window's modal loop: photographs it at the top and scrolled to the
+// bottom, then closes it.
+void CALLBACK PhotographAbout(HWND, UINT, UINT_PTR timer, DWORD) {
+    ::KillTimer(nullptr, timer);
+    HWND about = ::FindWindowA(nullptr, "About me");
+    aboutPhotographed = PhotographWindow(about, aboutPrefix + "-about-top.bmp");
+    ::SendMessageA(about, WM_VSCROLL, SB_BOTTOM, 0);
+    PumpMessagesFor(300);
+    aboutPhotographed = PhotographWindow(about, aboutPrefix + "-about-bottom.bmp") && aboutPhotographed;
+    ::PostMessageA(about, WM_CLOSE, 0, 0);
 }
 
 }  // namespace
@@ -108,6 +124,10 @@ int main(int argc, char** argv) {
         }
     }
     PumpMessagesFor(1600);
+    aboutPrefix = prefix;
+    ::SetTimer(nullptr, 0, 500, PhotographAbout);
+    module.Config(&module);
+    photographed = aboutPhotographed && photographed;
     playing = false;
     audio.join();
     start = NowMs();
