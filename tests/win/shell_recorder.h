@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -19,7 +20,7 @@ struct ShellCall {
     std::string infoTitle;
     DWORD infoFlags;
     UINT timeout;
-    DWORD tick;
+    std::chrono::steady_clock::time_point at;
 };
 
 // While it lives, the test program's import of Shell_NotifyIconA points at the recorder, which
@@ -54,7 +55,7 @@ private:
 
     static BOOL WINAPI Record(DWORD command, PNOTIFYICONDATAA data) {
         active_->calls.push_back({command, data->uFlags, data->szTip, data->hIcon != nullptr, data->szInfo,
-                                  data->szInfoTitle, data->dwInfoFlags, data->uTimeout, ::GetTickCount()});
+                                  data->szInfoTitle, data->dwInfoFlags, data->uTimeout, std::chrono::steady_clock::now()});
         return TRUE;
     }
 

@@ -7,6 +7,7 @@
 #include "tests/win/control_window_fixture.h"
 
 #include <algorithm>
+#include <chrono>
 #include <utility>
 
 #include "controls/CoolTrayIconHandler.h"
@@ -15,12 +16,15 @@
 
 namespace {
 
+using Clock = std::chrono::steady_clock;
+using namespace std::chrono_literals;
+
 // Notes when the window's hide handler starts, then runs it.
 struct HideClock {
     TForm_s* form;
-    DWORD at = 0;
+    Clock::time_point at;
     void Hidden(TObject* sender) {
-        at = ::GetTickCount();
+        at = Clock::now();
         form->FormHide(sender);
     }
 };
@@ -54,9 +58,9 @@ TEST_F(WindowTray, FirstStartShowsTheIconAndACloseRequestHidesWithABalloonForTwo
     // A value neither click writes: the close request must leave it.
     WriteSetting("hidden", 7);
     shell.calls.clear();
-    const DWORD start = ::GetTickCount();
+    const Clock::time_point start = Clock::now();
     ::SendMessageA(form->Handle(), WM_CLOSE, 0, 0);
-    const DWORD took = ::GetTickCount() - start;
+    const Clock::duration took = Clock::now() - start;
     EXPECT_FALSE(Shown());
     EXPECT_TRUE(::IsWindow(form->Handle()));
     // The hide handler ran: the settings are saved and the timers stopped.
@@ -73,10 +77,10 @@ TEST_F(WindowTray, FirstStartShowsTheIconAndACloseRequestHidesWithABalloonForTwo
     EXPECT_EQ(balloon[1].infoFlags, static_cast<DWORD>(NIIF_INFO));
     EXPECT_EQ(balloon[1].timeout, 2000u);
     EXPECT_EQ(balloon[2].info, "");
-    EXPECT_GE(balloon[2].tick - balloon[1].tick, 1990u);
-    EXPECT_GE(took, 2000u);
+    EXPECT_GE(balloon[2].at - balloon[1].at, 1990ms);
+    EXPECT_GE(took, 1990ms);
     // Two seconds of waiting and, under wine without a window manager, two of hiding.
-    EXPECT_LT(took, 6000u);
+    EXPECT_LT(took, 6s);
 
     Notify(NIN_BALLOONUSERCLICK);
     EXPECT_TRUE(Shown());
@@ -89,22 +93,22 @@ TEST_F(WindowTray, AStopWhileHiddenRecordsItAndTheNextStartHidesAboutTenMillisec
     WriteSetting("hidden", 0);
     stopping = true;
     shell.calls.clear();
-    const DWORD start = ::GetTickCount();
+    const Clock::time_point start = Clock::now();
     form->Close();
-    EXPECT_LT(::GetTickCount() - start, 1000u);
+    EXPECT_LT(Clock::now() - start, 1s);
     EXPECT_EQ(ReadSetting("hidden"), 1);
     EXPECT_TRUE(shell.Balloons().empty());
 
     stopping = false;
     Restart();
-    HideClock clock{form};
+    HideClock clock{form, {}};
     form->OnHide = TNotifyEvent(&clock, &HideClock::Hidden);
-    const DWORD shown = ::GetTickCount();
+    const Clock::time_point shown = Clock::now();
     form->Show();
     ASSERT_TRUE(PumpUntil([&] { return !form->Visible(); }, 1000));
     EXPECT_FALSE(Shown());
-    EXPECT_GE(clock.at - shown, 5u);
-    EXPECT_LT(clock.at - shown, 250u);
+    EXPECT_GE(clock.at - shown, 9ms);
+    EXPECT_LT(clock.at - shown, 250ms);
 
     // Each click records what it is about to do, then does it.
     const std::pair<int32_t, bool> clicks[] = {{0, true}, {1, false}};
