@@ -75,6 +75,7 @@ TForm_s::TForm_s(EngineInputs& inputs, const EngineDisplay& display,
     SaveDialog1->SetDefaultExt("*.velora");
     SaveDialog1->SetOptions(OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NONETWORKBUTTON |
                             OFN_DONTADDTORECENT);
+    BuildTrayIcon();
     EndLoading();
 }
 
@@ -148,13 +149,6 @@ void TForm_s::FormHide(TObject*) {
     Timer3->SetEnabled(false);
 }
 
-void TForm_s::FormCloseQuery(TObject*, bool& canClose) {
-    // While the engine runs the window stays: only the stop entry closes it.
-    if (!stopping_.load()) canClose = false;
-}
-
-void TForm_s::FormClose(TObject*, TCloseAction&) { WriteSetting("hidden", Visible() ? 0 : 1); }
-
 void TForm_s::FormDestroy(TObject*) { FormHide(this); }
 
 void TForm_s::BitButton1Click(TObject*) {
@@ -219,9 +213,3 @@ void TForm_s::Timer1Timer(TObject*) {
 }
 
 void TForm_s::Timer2Timer(TObject*) { CheckBox1Click(CheckBox1); }
-
-void TForm_s::Timer_showTimer(TObject*) {
-    Timer_show->SetEnabled(false);
-    LoadSettings();
-    if (!Visible()) Show();
-}

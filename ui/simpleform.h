@@ -9,6 +9,7 @@
 #include <string>
 
 #include "controls/BitButton.h"
+#include "controls/CoolTrayIcon.h"
 #include "controls/MyKnob2.h"
 #include "controls/TextAnim.h"
 #include "engine/engine.h"
@@ -23,6 +24,7 @@
 #include "toolkit/label.h"
 #include "toolkit/paint_box.h"
 #include "toolkit/panel.h"
+#include "toolkit/popup_menu.h"
 #include "toolkit/save_dialog.h"
 #include "toolkit/timer.h"
 #include "toolkit/track_bar.h"
@@ -60,6 +62,9 @@ public:
     TTimer* Timer_anim = nullptr;
     TTimer* Timer_show = nullptr;
     TSaveDialog* SaveDialog1 = nullptr;
+    TCoolTrayIcon* CoolTrayIcon1 = nullptr;
+    TPopupMenu* PopupMenu1 = nullptr;
+    TMenuItem* Generalreset1 = nullptr;  // "Reset All"
 
     TMyKnob2* MyKnob21 = nullptr;  // Bass
     TMyKnob2* MyKnob22 = nullptr;  // Music
@@ -111,6 +116,8 @@ public:
     void Timer1Timer(TObject* sender);
     void Timer2Timer(TObject* sender);
     void Timer_showTimer(TObject* sender);
+    void CoolTrayIcon1Click(TObject* sender);
+    void CoolTrayIcon1BalloonHintClick(TObject* sender);
 
     // The sixteen sliders' handler, the four knobs' and the six switches'.
     void TrackBarChange(TObject* sender);
@@ -141,6 +148,7 @@ private:
     void BuildMainPage();
     void BuildSliderPages();
     void BuildSettingsPage();
+    void BuildTrayIcon();
     void PlacePages();
     void PlaceScope(const ScopePlace& place);
     // The delay field's text taken as scopeDelay, clamped, and written back.

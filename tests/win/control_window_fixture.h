@@ -2,7 +2,8 @@
 // One control window per test, driving inputs of its own, with a fresh player folder: the
 // settings file and the preset folder live in a scratch folder removed afterwards. The window is
 // never made visible (hiding a window costs two seconds under wine without a window manager):
-// the tests run its show and hide handlers and its timers' handlers themselves.
+// the tests run its show and hide handlers and its timers' handlers themselves. Its
+// notification-area icon never reaches the shell: the calls are recorded.
 
 #include <windows.h>
 
@@ -16,6 +17,7 @@
 #include "settings/engine_input_table.h"
 #include "settings/ini_file.h"
 #include "settings/shared_values.h"
+#include "tests/win/shell_recorder.h"
 #include "ui/simpleform.h"
 
 class ControlWindowTest : public ::testing::Test {
@@ -74,6 +76,7 @@ protected:
         return *display;
     }
 
+    ShellRecorder shell;
     std::string folder;
     EngineInputs inputs;
     std::atomic<bool> stopping{false};

@@ -153,15 +153,4 @@ TEST_F(WindowSettings, ResetAllTakesTheDefaultsAndKeepsThePage) {
     EXPECT_EQ(ReadSetting("page"), 2);
 }
 
-// What the close at the stop records is checked on the running library.
-TEST_F(WindowSettings, TheWindowClosesOnlyOnceTheEngineStops) {
-    Show();
-    bool canClose = true;
-    form->FormCloseQuery(form, canClose);
-    EXPECT_FALSE(canClose);
-    stopping = true;
-    form->FormCloseQuery(form, canClose = true);
-    EXPECT_TRUE(canClose);
-}
-
 }  // namespace
