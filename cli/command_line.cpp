@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "cli/command_failure.h"
+#include "cli/output_format.h"
 
 namespace {
 
@@ -50,6 +51,24 @@ int32_t ParseBlockFrames(std::string_view text) {
     return frames;
 }
 
+int32_t ParseJobs(std::string_view text) {
+    int32_t jobs = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, jobs);
+    if (error != std::errc() || stop != end || jobs < 1 || jobs > kMaxJobs) {
+        throw UsageError("--jobs must be a whole number from 1 to " + std::to_string(kMaxJobs) + ", got '" +
+                         std::string(text) + "'");
+    }
+    return jobs;
+}
+
+std::string ParseFormatExtension(std::string_view text) {
+    if (!OutputFormatForExtension(text)) {
+        throw UsageError("--format takes one of " + KnownOutputExtensions() + ", got '" + std::string(text) + "'");
+    }
+    return std::string(text);
+}
+
 std::string TakeFileName(ArgumentCursor& cursor, std::string_view option) {
     const std::string_view name = cursor.TakeValueOf(option);
     if (name.empty()) throw UsageError(std::string(option) + " needs a file name");
@@ -82,9 +101,23 @@ CommandRequest ParseProcess(std::span<const std::string_view> arguments) {
             request.blockFrames = ParseBlockFrames(cursor.TakeValueOf(option));
         } else if (option == "--quiet") {
             request.quiet = true;
+        } else if (option == "--out-dir") {
+            request.outFolder = TakeFileName(cursor, option);
+        } else if (option == "--format") {
+            request.formatExtension = ParseFormatExtension(cursor.TakeValueOf(option));
+        } else if (option == "--jobs") {
+            request.jobs = ParseJobs(cursor.TakeValueOf(option));
         } else {
             RejectOption("process", option);
         }
+    }
+    if (!request.outFolder.empty()) {
+        if (files.empty()) throw UsageError("process --out-dir needs at least one input file");
+        request.inputs.assign(files.begin(), files.end());
+        return request;
+    }
+    if (!request.formatExtension.empty() || request.jobs != 0) {
+        throw UsageError("--format and --jobs go with --out-dir (try 'velora process --help')");
     }
     if (files.size() != 2) {
         throw UsageError("process needs an input and an output file (try 'velora process --help')");
