@@ -10,8 +10,10 @@
 #include <condition_variable>
 #include <cstdio>
 #include <filesystem>
+#include <map>
 #include <mutex>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "cli/batch_plan.h"
@@ -42,6 +44,23 @@ void CreateFolder(const std::string& folder) {
     if (error) throw RuntimeFailure("cannot create the folder '" + folder + "': " + error.message());
     if (!std::filesystem::is_directory(folder)) {
         throw RuntimeFailure("cannot write into '" + folder + "': it is not a folder");
+    }
+}
+
+// An output must not replace any input: the input's own, or one another worker has yet to read.
+void CheckNoInputIsReplaced(const std::vector<BatchJob>& jobs) {
+    std::map<std::pair<dev_t, ino_t>, const std::string*> inputs;
+    struct stat status {};
+    for (const BatchJob& job : jobs) {
+        if (::stat(job.input.c_str(), &status) == 0) inputs.emplace(std::pair(status.st_dev, status.st_ino), &job.input);
+    }
+    for (const BatchJob& job : jobs) {
+        if (job.output.empty() || ::stat(job.output.c_str(), &status) != 0) continue;
+        const auto input = inputs.find(std::pair(status.st_dev, status.st_ino));
+        if (input != inputs.end()) {
+            throw UsageError("'" + job.output + "' would replace the input '" + *input->second +
+                             "'; choose another --out-dir");
+        }
     }
 }
 
@@ -133,11 +152,7 @@ void Work(const ProcessRequest& request, const StoredTexts& stored, BatchState& 
 
 void RunBatchCommand(const ProcessRequest& request) {
     const std::vector<BatchJob> jobs = PlanBatch(request.inputs, request.outFolder, request.formatExtension);
-    for (const BatchJob& job : jobs) {
-        if (!job.output.empty() && SameFile(job.input, job.output)) {
-            throw UsageError("'" + job.input + "' would be written over itself; choose another --out-dir");
-        }
-    }
+    CheckNoInputIsReplaced(jobs);
     const StoredTexts stored = ReadStoredTexts(request);
     CreateFolder(request.outFolder);
 

@@ -12,6 +12,12 @@ namespace {
 // Frames read and written per call: large enough that the files cost little next to the engine.
 constexpr int64_t kStretchFrames = 1 << 16;
 
+bool SameFile(const std::string& first, const std::string& second) {
+    struct stat a {}, b {};
+    return ::stat(first.c_str(), &a) == 0 && ::stat(second.c_str(), &b) == 0 && a.st_dev == b.st_dev &&
+           a.st_ino == b.st_ino;
+}
+
 // The reader, once the output is known not to be its file and the engine can take its sound.
 const AudioReader& Checked(const AudioReader& reader, const std::string& path, const std::string& output) {
     if (SameFile(path, output)) {
@@ -35,12 +41,6 @@ int64_t StretchFrames(int32_t blockFrames) {
 }
 
 }  // namespace
-
-bool SameFile(const std::string& first, const std::string& second) {
-    struct stat a {}, b {};
-    return ::stat(first.c_str(), &a) == 0 && ::stat(second.c_str(), &b) == 0 && a.st_dev == b.st_dev &&
-           a.st_ino == b.st_ino;
-}
 
 FileEnhancement::FileEnhancement(const std::string& input, const std::string& output, const OutputFormat& format,
                                  const StoredTexts& stored, std::span<const InputAssignment> assignments,

@@ -13,9 +13,6 @@
 #include "cli/input_assignment.h"
 #include "cli/output_format.h"
 
-// True when both names lead to one existing file.
-bool SameFile(const std::string& first, const std::string& second);
-
 class FileEnhancement {
 public:
     // Opens both files. Throws UsageError when the output is the input, RuntimeFailure when a file

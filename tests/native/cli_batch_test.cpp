@@ -116,20 +116,39 @@ TEST_F(BatchCommand, OneJobAndAllProcessorsGiveTheSameFiles) {
     }
 }
 
+// One bar for the whole run; a failure's line takes the bar's place instead of running into it.
+TEST_F(BatchCommand, OneBarOnATerminalWithEachFailureOnALineOfItsOwn) {
+    WriteSound(In("long.wav"), Sound{44100, 2, TestSignal(8 * 44100, 2)}, kWav16);
+    std::ofstream(In("notes.txt")) << "not a sound at all\n";
+    const VeloraRun run = RunVeloraOnTerminal(
+        {"process", In("long.wav"), In("notes.txt"), "--out-dir", folder_ / "out", "--format", "wav", "--jobs", "1"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("] 100%"), std::string::npos) << run.err;
+    for (size_t at = run.err.find("velora: "); at != std::string::npos; at = run.err.find("velora: ", at + 1)) {
+        EXPECT_TRUE(at == 0 || run.err[at - 1] == '\r' || run.err[at - 1] == '\n') << run.err;
+    }
+    EXPECT_NE(run.err.find("'" + In("notes.txt") + "'"), std::string::npos) << run.err;
+    EXPECT_NE(run.out.find("wrote '" + Out("long.wav") + "'"), std::string::npos) << run.out;
+}
+
 TEST_F(BatchCommand, RefusedBeforeAnyWork) {
     std::filesystem::create_directory(folder_ / "other");
     WriteSound(folder_ / "other/one.flac", GoodInputs()[1].sound, SF_FORMAT_FLAC | SF_FORMAT_PCM_16);
+    std::filesystem::create_hard_link(In("one.wav"), folder_ / "link.wav");
     const std::string one = In("one.wav");
     const struct {
         std::vector<std::string> arguments;
-        const char* message;
+        std::string message;
     } cases[] = {
         {{"process", one, folder_ / "other/one.flac", "--out-dir", folder_ / "out", "--format", "wav"},
          "would both be written"},
         {{"process", one, one, "--out-dir", folder_ / "out"}, "would both be written"},
-        {{"process", one, "--out-dir", folder_ / "in"}, "over itself"},
+        {{"process", one, "--out-dir", folder_ / "in"}, "would replace the input"},
         {{"process", folder_ / "other/one.flac", "--format", "flac", "--out-dir", folder_ / "other/"},
-         "over itself"},
+         "would replace the input"},
+        {{"process", folder_ / "link.wav", folder_ / "other/one.flac", "--format", "wav", "--out-dir",
+          folder_ / "in"},
+         "would replace the input '" + folder_ / "link.wav" + "'"},
         {{"process", "--out-dir", folder_ / "out"}, "at least one input"},
         {{"process", one, "--out-dir", folder_ / "out", "--jobs", "0"}, "--jobs"},
         {{"process", one, "--out-dir", folder_ / "out", "--format", "txt"}, "--format"},
@@ -143,7 +162,7 @@ TEST_F(BatchCommand, RefusedBeforeAnyWork) {
         EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
     }
     EXPECT_FALSE(std::filesystem::exists(folder_ / "out"));
-    EXPECT_EQ(folder_.Entries(), (std::set<std::string>{"in", "other"}));
+    EXPECT_EQ(folder_.Entries(), (std::set<std::string>{"in", "other", "link.wav"}));
 }
 
 TEST(BatchPlan, OutputsAreNamedAfterTheInputs) {
