@@ -72,7 +72,7 @@ struct Report {
 // What the workers hand the main thread, which alone writes to the terminal.
 class BatchState {
 public:
-    BatchState(const std::vector<BatchJob>& jobs) : jobs_(jobs), progress_(jobs.size()) {
+    explicit BatchState(const std::vector<BatchJob>& jobs) : jobs_(jobs), progress_(jobs.size()) {
         for (const BatchJob& job : jobs) shares_.push_back(ShareOf(job.input));
     }
 
