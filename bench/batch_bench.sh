@@ -4,11 +4,12 @@
 #   batch: 16 stereo files of 30 s, --jobs 1 against one job per processor; the ratio of the wall
 #          times is what running side by side gains.
 #   long:  one 10-minute stereo WAV to WAV; seconds of audio per second of wall and of CPU time,
-#          to hold against velora-bench's realtime_factor for the engine alone.
+#          held against velora-bench's realtime_factor for the engine alone, run just before.
 # usage: bench/batch_bench.sh [RUNS]   (default 3; velora from build/native)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 velora="$root/build/native/cli/velora"
+bench="$root/build/native/bench/velora-bench"
 runs=${1:-3}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -54,6 +55,8 @@ done
 
 echo "long: one 10-minute stereo WAV to WAV"
 for ((run = 1; run <= runs; run++)); do
+  engine=$("$bench" 2>/dev/null | sed -n 's/.*realtime_factor=\([0-9.]*\).*/\1/p')
   read -r wall cpu < <(timed "$velora" process "$work/long.wav" "$work/long-out.wav" --quiet)
-  echo "  run $run: $wall s wall, $cpu s CPU: $(ratio 600 "$wall")x real time by the wall, $(ratio 600 "$cpu")x by CPU"
+  echo "  run $run: $wall s wall, $cpu s CPU: $(ratio 600 "$wall")x real time by the wall, $(ratio 600 "$cpu")x by CPU;" \
+    "the engine alone ${engine}x, so $(ratio "$(ratio 60000 "$wall")" "$engine") % of it by the wall"
 done
