@@ -40,26 +40,16 @@ private:
     bool optionsEnded_ = false;
 };
 
-int32_t ParseBlockFrames(std::string_view text) {
-    int32_t frames = 0;
+// A whole number from 1 to `most`, the value of `option`.
+int32_t ParseCount(std::string_view option, std::string_view text, int32_t most) {
+    int32_t count = 0;
     const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, frames);
-    if (error != std::errc() || stop != end || frames < 1 || frames > kMaxBlockFrames) {
-        throw UsageError("--block must be a whole number from 1 to " + std::to_string(kMaxBlockFrames) +
+    const auto [stop, error] = std::from_chars(text.data(), end, count);
+    if (error != std::errc() || stop != end || count < 1 || count > most) {
+        throw UsageError(std::string(option) + " must be a whole number from 1 to " + std::to_string(most) +
                          ", got '" + std::string(text) + "'");
     }
-    return frames;
-}
-
-int32_t ParseJobs(std::string_view text) {
-    int32_t jobs = 0;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, jobs);
-    if (error != std::errc() || stop != end || jobs < 1 || jobs > kMaxJobs) {
-        throw UsageError("--jobs must be a whole number from 1 to " + std::to_string(kMaxJobs) + ", got '" +
-                         std::string(text) + "'");
-    }
-    return jobs;
+    return count;
 }
 
 std::string ParseFormatExtension(std::string_view text) {
@@ -98,7 +88,7 @@ CommandRequest ParseProcess(std::span<const std::string_view> arguments) {
         } else if (option == "--preset") {
             request.presetFile = TakeFileName(cursor, option);
         } else if (option == "--block") {
-            request.blockFrames = ParseBlockFrames(cursor.TakeValueOf(option));
+            request.blockFrames = ParseCount(option, cursor.TakeValueOf(option), kMaxBlockFrames);
         } else if (option == "--quiet") {
             request.quiet = true;
         } else if (option == "--out-dir") {
@@ -106,7 +96,7 @@ CommandRequest ParseProcess(std::span<const std::string_view> arguments) {
         } else if (option == "--format") {
             request.formatExtension = ParseFormatExtension(cursor.TakeValueOf(option));
         } else if (option == "--jobs") {
-            request.jobs = ParseJobs(cursor.TakeValueOf(option));
+            request.jobs = ParseCount(option, cursor.TakeValueOf(option), kMaxJobs);
         } else {
             RejectOption("process", option);
         }
