@@ -72,7 +72,9 @@ TEST_F(BatchCommand, GoodFilesComeOutAsSingleRunsMakeThemAndTheBadOnesAreNamed) 
     std::vector<std::string> inputs = good_;
     inputs.insert(inputs.begin() + 1, bad.begin(), bad.end());
 
-    const VeloraRun run = Batch(inputs, {"--set", "3d=40", "--block", "1000"});
+    std::ofstream(folder_ / "Rock.velora", std::ios::binary) << "[Velora KDS preset]\nbassout=70\ndry=80\n";
+    const std::vector<std::string> options = {"--preset", folder_ / "Rock.velora", "--set", "3d=40", "--block", "1000"};
+    const VeloraRun run = Batch(inputs, options);
     EXPECT_EQ(run.exitCode, 1);
     for (const std::string& name : bad) EXPECT_NE(run.err.find("'" + name + "'"), std::string::npos) << name;
     EXPECT_NE(run.err.find("velora: 4 of 8 files failed\n"), std::string::npos) << run.err;
@@ -82,13 +84,13 @@ TEST_F(BatchCommand, GoodFilesComeOutAsSingleRunsMakeThemAndTheBadOnesAreNamed) 
         expected.insert(input.name);
         EXPECT_NE(run.out.find("wrote '" + Out(input.name) + "'"), std::string::npos) << run.out;
         const std::string single = folder_ / input.name;
-        ASSERT_EQ(RunVelora({"process", In(input.name), single, "--set", "3d=40", "--block", "1000", "--quiet"})
-                      .exitCode,
-                  0);
-        const Sound batch = ReadSound(Out(input.name)), alone = ReadSound(single);
+        std::vector<std::string> alone = {"process", In(input.name), single, "--quiet"};
+        alone.insert(alone.end(), options.begin(), options.end());
+        ASSERT_EQ(RunVelora(alone).exitCode, 0);
+        const Sound batch = ReadSound(Out(input.name));
         EXPECT_EQ(batch.format, input.format) << input.name;
         EXPECT_EQ(batch.Frames(), input.sound.Frames()) << input.name;
-        EXPECT_EQ(batch.samples, alone.samples) << input.name;
+        EXPECT_EQ(batch.samples, ReadSound(single).samples) << input.name;
     }
     // Nothing partial is left: no temporary, no output for a bad input.
     std::set<std::string> written;
