@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "cli/command_failure.h"
+#include "cli/sndfile_open_lock.h"
 
 namespace {
 
@@ -36,9 +37,13 @@ AudioReader::AudioReader(const std::string& path) : path_(path) {
 
     descriptor_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (descriptor_ < 0) throw RuntimeFailure("cannot open '" + path + "': " + std::strerror(errno));
-    file_ = sf_open_fd(descriptor_, SFM_READ, &info_, SF_FALSE);
+    std::string reason;
+    {
+        const std::lock_guard<std::mutex> lock(SndfileOpenLock());
+        file_ = sf_open_fd(descriptor_, SFM_READ, &info_, SF_FALSE);
+        if (file_ == nullptr) reason = WithoutFinalStop(sf_strerror(nullptr));
+    }
     if (file_ == nullptr) {
-        const std::string reason = WithoutFinalStop(sf_strerror(nullptr));
         ::close(descriptor_);
         throw RuntimeFailure("cannot read '" + path + "': " + reason);
     }

@@ -13,6 +13,7 @@
 
 #include "cli/command_failure.h"
 #include "cli/interrupt_cleanup.h"
+#include "cli/sndfile_open_lock.h"
 
 namespace {
 
@@ -47,16 +48,20 @@ AudioWriter::AudioWriter(const std::string& path, const OutputFormat& format, in
     descriptor_ = ::mkostemp(name.data(), O_CLOEXEC);
     if (descriptor_ < 0) Fail(std::strerror(errno));
     temporaryPath_ = name;
-    RemoveOnInterrupt(temporaryPath_);
+    interruptPlace_ = RemoveOnInterrupt(temporaryPath_);
     ::fchmod(descriptor_, NewFileMode());
 
     SF_INFO info{};
     info.samplerate = sampleRate;
     info.channels = channels;
     info.format = format.sndfileFormat;
-    file_ = sf_open_fd(descriptor_, SFM_WRITE, &info, SF_FALSE);
+    std::string reason;
+    {
+        const std::lock_guard<std::mutex> lock(SndfileOpenLock());
+        file_ = sf_open_fd(descriptor_, SFM_WRITE, &info, SF_FALSE);
+        if (file_ == nullptr) reason = sf_strerror(nullptr);
+    }
     if (file_ == nullptr) {
-        const std::string reason = sf_strerror(nullptr);
         Discard();
         Fail(std::string(format.name) + " cannot hold this audio: " + reason);
     }
@@ -71,7 +76,8 @@ void AudioWriter::Discard() {
     descriptor_ = -1;
     if (!temporaryPath_.empty()) ::unlink(temporaryPath_.c_str());
     temporaryPath_.clear();
-    StopRemovingOnInterrupt();
+    StopRemovingOnInterrupt(interruptPlace_);
+    interruptPlace_ = -1;
 }
 
 void AudioWriter::Write(const int16_t* samples, int64_t frames) {
@@ -98,7 +104,8 @@ void AudioWriter::Commit() {
     if (error != 0) Fail(std::strerror(error));
     if (std::rename(temporaryPath_.c_str(), path_.c_str()) != 0) Fail(std::strerror(errno));
     temporaryPath_.clear();
-    StopRemovingOnInterrupt();
+    StopRemovingOnInterrupt(interruptPlace_);
+    interruptPlace_ = -1;
 }
 
 void AudioWriter::Fail(const std::string& reason) const {

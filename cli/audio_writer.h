@@ -32,6 +32,7 @@ private:
     int32_t channels_;
     std::vector<float> floatSamples_;
     std::string temporaryPath_;
+    int interruptPlace_ = -1;
     int descriptor_ = -1;
     SNDFILE* file_ = nullptr;
 };

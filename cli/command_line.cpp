@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "cli/command_failure.h"
+#include "cli/output_format.h"
 
 namespace {
 
@@ -39,15 +40,23 @@ private:
     bool optionsEnded_ = false;
 };
 
-int32_t ParseBlockFrames(std::string_view text) {
-    int32_t frames = 0;
+// A whole number from 1 to `most`, the value of `option`.
+int32_t ParseCount(std::string_view option, std::string_view text, int32_t most) {
+    int32_t count = 0;
     const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, frames);
-    if (error != std::errc() || stop != end || frames < 1 || frames > kMaxBlockFrames) {
-        throw UsageError("--block must be a whole number from 1 to " + std::to_string(kMaxBlockFrames) +
+    const auto [stop, error] = std::from_chars(text.data(), end, count);
+    if (error != std::errc() || stop != end || count < 1 || count > most) {
+        throw UsageError(std::string(option) + " must be a whole number from 1 to " + std::to_string(most) +
                          ", got '" + std::string(text) + "'");
     }
-    return frames;
+    return count;
+}
+
+std::string ParseFormatExtension(std::string_view text) {
+    if (!OutputFormatForExtension(text)) {
+        throw UsageError("--format takes one of " + KnownOutputExtensions() + ", got '" + std::string(text) + "'");
+    }
+    return std::string(text);
 }
 
 std::string TakeFileName(ArgumentCursor& cursor, std::string_view option) {
@@ -79,12 +88,26 @@ CommandRequest ParseProcess(std::span<const std::string_view> arguments) {
         } else if (option == "--preset") {
             request.presetFile = TakeFileName(cursor, option);
         } else if (option == "--block") {
-            request.blockFrames = ParseBlockFrames(cursor.TakeValueOf(option));
+            request.blockFrames = ParseCount(option, cursor.TakeValueOf(option), kMaxBlockFrames);
         } else if (option == "--quiet") {
             request.quiet = true;
+        } else if (option == "--out-dir") {
+            request.outFolder = TakeFileName(cursor, option);
+        } else if (option == "--format") {
+            request.formatExtension = ParseFormatExtension(cursor.TakeValueOf(option));
+        } else if (option == "--jobs") {
+            request.jobs = ParseCount(option, cursor.TakeValueOf(option), kMaxJobs);
         } else {
             RejectOption("process", option);
         }
+    }
+    if (!request.outFolder.empty()) {
+        if (files.empty()) throw UsageError("process --out-dir needs at least one input file");
+        request.inputs.assign(files.begin(), files.end());
+        return request;
+    }
+    if (!request.formatExtension.empty() || request.jobs != 0) {
+        throw UsageError("--format and --jobs go with --out-dir (try 'velora process --help')");
     }
     if (files.size() != 2) {
         throw UsageError("process needs an input and an output file (try 'velora process --help')");

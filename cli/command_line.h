@@ -18,6 +18,8 @@ inline constexpr int32_t kDefaultBlockFrames = 576;
 inline constexpr int32_t kMaxPieceFrames = kInputCopyValues / 2;
 // The largest block the file processor hands the engine at once.
 inline constexpr int32_t kMaxBlockFrames = 1 << 20;
+// The most files enhanced at the same time.
+inline constexpr int32_t kMaxJobs = 64;
 
 enum class HelpTopic { General, Process, Demo };
 
@@ -28,8 +30,14 @@ struct HelpRequest {
 struct VersionRequest {};
 
 struct ProcessRequest {
+    // One file into another; both empty when the request names an output folder.
     std::string input;
     std::string output;
+    // Many files into one folder, each output named after its input.
+    std::vector<std::string> inputs;
+    std::string outFolder;
+    std::string formatExtension;  // the extension of every output, or empty: each input's own
+    int32_t jobs = 0;             // files at a time; 0 for one per processor
     std::string settingsFile;  // a player's settings file, or empty
     std::string presetFile;    // a preset file, or empty
     std::vector<InputAssignment> assignments;

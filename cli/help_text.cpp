@@ -18,11 +18,12 @@ const char* const kGeneral =
     "usage:\n"
     "  velora process IN OUT [--settings FILE] [--preset FILE] [--set KEY=VALUE]...\n"
     "                 [--block FRAMES] [--quiet]\n"
+    "  velora process IN... --out-dir DIR [--format EXT] [--jobs N] [options as above]\n"
     "  velora demo [FOLDER]\n"
     "  velora --help | --version\n"
     "\n"
     "commands:\n"
-    "  process   enhance the audio file IN into OUT\n"
+    "  process   enhance the audio file IN into OUT, or every IN into the folder DIR\n"
     "  demo      render a ten-second demo signal, as it is and enhanced\n"
     "\n"
     "'velora process --help' and 'velora demo --help' tell more.\n"
@@ -43,6 +44,7 @@ std::string SettingsTable() {
 std::string ProcessHelp() {
     return "usage: velora process IN OUT [--settings FILE] [--preset FILE] [--set KEY=VALUE]...\n"
            "                             [--block FRAMES] [--quiet]\n"
+           "       velora process IN... --out-dir DIR [--format EXT] [--jobs N] [the options above]\n"
            "\n"
            "Enhances the audio file IN into OUT with the engine of the Velora plug-in, starting from its\n"
            "power-on state with every setting at its default unless --settings, --preset or --set\n"
@@ -55,6 +57,14 @@ std::string ProcessHelp() {
            "       Ogg Vorbis and MP3 are lossy; every other format holds 16-bit samples.\n"
            "       OUT is written under a temporary name in its folder and renamed when complete: a run\n"
            "       that fails leaves no OUT behind, and an existing OUT as it was. OUT must not be IN.\n"
+           "\n"
+           "With --out-dir every file named is an input, and each is enhanced into DIR (created if\n"
+           "missing) under its own name with the extension of --format, or its own extension. The files\n"
+           "are enhanced side by side, one per processor, under one progress bar; the settings apply to\n"
+           "all. Each output is written as OUT above. A file that fails is named with its reason while\n"
+           "the others complete, and the exit status is then 1. Two inputs that would be written to one\n"
+           "output (a/x.wav and b/x.flac with --format wav), or an output that would replace its input,\n"
+           "stop the run before any file is written.\n"
            "\n"
            "options:\n"
            "  --settings FILE  takes the settings from the \"" + std::string(kSettingsSection) +
@@ -73,10 +83,16 @@ std::string ProcessHelp() {
            "                   larger than its scratch copy (" + std::to_string(kMaxPieceFrames) +
            " stereo frames) in pieces. The enhanced\n"
            "                   audio is the same for any size.\n"
+           "  --out-dir DIR    enhances every IN into the folder DIR\n"
+           "  --format EXT     with --out-dir: the format of every output, by its extension\n"
+           "  --jobs N         with --out-dir: files enhanced at a time, 1 to " + std::to_string(kMaxJobs) +
+           " (default: one per\n"
+           "                   processor)\n"
            "  --quiet          prints nothing but errors: no progress bar, no summary\n"
            "  --help           shows this text\n"
            "\n"
-           "A progress bar appears on stderr when stderr is a terminal and IN is longer than 5 seconds.\n"
+           "A progress bar appears on stderr when stderr is a terminal and IN is longer than 5 seconds,\n"
+           "or with --out-dir whenever stderr is a terminal.\n"
            "\n"
            "settings (key, default, range, the control of the plug-in's window that sets it):\n" +
            SettingsTable() +
@@ -85,7 +101,8 @@ std::string ProcessHelp() {
            "  velora process song.flac song-enhanced.wav\n"
            "  velora process talk.wav talk.ogg --set 3d=0 --set bassout=40 --set loudness=1\n"
            "  velora process song.flac song.wav --settings winamp.ini --preset Rock" + kPresetExtension +
-           " --set dry=60\n";
+           " --set dry=60\n"
+           "  velora process album/*.flac --out-dir enhanced --format wav --preset Rock" + kPresetExtension + "\n";
 }
 
 std::string DemoHelp() {

@@ -2,25 +2,32 @@
 
 #include <unistd.h>
 
+#include <atomic>
 #include <csignal>
 #include <cstring>
 
 namespace {
 
-// The handler may only read plain memory and call async-signal-safe functions.
-char pendingPath[4096];
-volatile std::sig_atomic_t pathIsPending = 0;
+enum PlaceState : int { kFree, kFilling, kPending };
+
+// The handler may only read plain memory, lock-free atomics and call async-signal-safe functions.
+struct PendingPlace {
+    std::atomic<int> state{kFree};
+    char path[4096];
+};
+static_assert(std::atomic<int>::is_always_lock_free);
+
+PendingPlace places[kMaxPendingRemovals];
 
 extern "C" void RemovePendingAndDie(int signalNumber) {
-    if (pathIsPending) ::unlink(pendingPath);
+    for (PendingPlace& place : places) {
+        if (place.state.load() == kPending) ::unlink(place.path);
+    }
     std::signal(signalNumber, SIG_DFL);
     std::raise(signalNumber);
 }
 
-void InstallHandlersOnce() {
-    static bool installed = false;
-    if (installed) return;
-    installed = true;
+void InstallHandlers() {
     for (int signalNumber : {SIGINT, SIGTERM, SIGHUP}) {
         struct sigaction action {};
         action.sa_handler = RemovePendingAndDie;
@@ -31,12 +38,20 @@ void InstallHandlersOnce() {
 
 }  // namespace
 
-void RemoveOnInterrupt(const std::string& path) {
-    InstallHandlersOnce();
-    pathIsPending = 0;
-    if (path.size() >= sizeof pendingPath) return;
-    std::memcpy(pendingPath, path.c_str(), path.size() + 1);
-    pathIsPending = 1;
+int RemoveOnInterrupt(const std::string& path) {
+    static const bool installed = (InstallHandlers(), true);
+    (void)installed;
+    if (path.size() >= sizeof places[0].path) return -1;
+    for (int index = 0; index < kMaxPendingRemovals; ++index) {
+        int expected = kFree;
+        if (!places[index].state.compare_exchange_strong(expected, kFilling)) continue;
+        std::memcpy(places[index].path, path.c_str(), path.size() + 1);
+        places[index].state.store(kPending);
+        return index;
+    }
+    return -1;
 }
 
-void StopRemovingOnInterrupt() { pathIsPending = 0; }
+void StopRemovingOnInterrupt(int place) {
+    if (place >= 0) places[place].state.store(kFree);
+}

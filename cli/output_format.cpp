@@ -31,16 +31,20 @@ const std::array<ExtensionFormat, 11> kFormats = {{
 
 }  // namespace
 
-std::optional<OutputFormat> OutputFormatForPath(std::string_view path) {
-    std::string extension = std::filesystem::path(path).extension().string();
-    if (extension.empty()) return std::nullopt;
-    extension.erase(0, 1);
-    std::transform(extension.begin(), extension.end(), extension.begin(),
+std::optional<OutputFormat> OutputFormatForExtension(std::string_view extension) {
+    std::string lower(extension);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     for (const ExtensionFormat& entry : kFormats) {
-        if (extension == entry.extension) return entry.format;
+        if (lower == entry.extension) return entry.format;
     }
     return std::nullopt;
+}
+
+std::optional<OutputFormat> OutputFormatForPath(std::string_view path) {
+    const std::string extension = std::filesystem::path(path).extension().string();
+    if (extension.empty()) return std::nullopt;
+    return OutputFormatForExtension(std::string_view(extension).substr(1));
 }
 
 std::string KnownOutputExtensions() {

@@ -13,6 +13,10 @@ struct OutputFormat {
     bool encodesFloat;
 };
 
+// The format for an extension without its dot ("wav", "FLAC"), or nothing when it is not one of
+// KnownOutputExtensions().
+std::optional<OutputFormat> OutputFormatForExtension(std::string_view extension);
+
 // The format for this file name's extension (case does not matter), or nothing when the
 // extension is not one of KnownOutputExtensions().
 std::optional<OutputFormat> OutputFormatForPath(std::string_view path);

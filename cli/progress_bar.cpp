@@ -40,6 +40,14 @@ void ProgressBar::Update(int64_t done) {
     lineOpen_ = true;
 }
 
+void ProgressBar::Clear() {
+    if (!lineOpen_) return;
+    const int width = static_cast<int>(FormatProgressBar(0, 1, kBarWidth).size());
+    std::fprintf(stderr, "\r%*s\r", width, "");
+    lineOpen_ = false;
+    shownPercent_ = -1;
+}
+
 void ProgressBar::Finish() {
     Update(total_);
     if (lineOpen_) std::fputc('\n', stderr);

@@ -17,6 +17,8 @@ public:
     ProgressBar& operator=(const ProgressBar&) = delete;
 
     void Update(int64_t done);
+    // Wipes the bar off its line so that a message can take the line; the next Update draws it again.
+    void Clear();
     void Finish();
 
 private:
