@@ -6,6 +6,7 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "controls/BitButton.h"
@@ -172,5 +173,8 @@ private:
     bool steppingAway_ = false;
     // True when the settings file could not take the defaults at the last show or reset.
     bool defaultsUnstored_ = false;
+    // The "hidden" an icon click meant to record when the settings file could not take it: the
+    // delayed step after a show goes by it, so the window does not hide again for good.
+    std::optional<int32_t> unstoredHidden_;
     TIcon icon_;
 };

@@ -48,7 +48,8 @@ void TForm_s::FormClose(TObject*, TCloseAction&) {
 
 void TForm_s::CoolTrayIcon1Click(TObject*) {
     const bool hiding = Visible();
-    WriteSetting("hidden", hiding ? 1 : 0);
+    const int32_t hidden = hiding ? 1 : 0;
+    unstoredHidden_ = WriteSetting("hidden", hidden) ? std::nullopt : std::optional(hidden);
     if (hiding)
         Hide();
     else
@@ -60,5 +61,5 @@ void TForm_s::CoolTrayIcon1BalloonHintClick(TObject*) { Show(); }
 void TForm_s::Timer_showTimer(TObject*) {
     Timer_show->SetEnabled(false);
     LoadSettings();
-    SetVisible(ReadSetting("hidden") == 0);
+    SetVisible(unstoredHidden_.value_or(Stored("hidden")) == 0);
 }

@@ -117,6 +117,17 @@ TEST_F(WindowTray, AStopWhileHiddenRecordsItAndTheNextStartHidesAboutTenMillisec
         EXPECT_EQ(ReadSetting("hidden"), hidden);
         EXPECT_EQ(Shown(), visible);
     }
+
+    // A settings file that cannot take "hidden" (another program holds it): the click still
+    // brings the window back, and the step after the show leaves it visible.
+    const HANDLE holder = ::CreateFileA(settingsPath.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                        OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    ClickIcon();
+    PumpMessagesFor(100);
+    EXPECT_TRUE(Shown());
+    EXPECT_EQ(ReadSetting("hidden"), 1);
+    ::CloseHandle(holder);
 }
 
 TEST_F(WindowTray, ResetAllWhileHiddenKeepsTheWindowHiddenAndTheNextShowStartsFromTheDefaults) {
