@@ -6,6 +6,8 @@
 
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <map>
 #include <sstream>
 
@@ -183,6 +185,43 @@ TEST_F(Lv2Plugin, TestHostRendersAsVeloraProcessInBlocksOfTheSameSize) {
             EXPECT_GT(out.peakClipLevel, 0.0f) << "at the defaults the loud bursts clip";
         }
     }
+}
+
+// The player's preset files as the window applies them: levels held to 0..100, a switch on for
+// any value but 0, a missing key 0, "inverted" not part of a preset.
+TEST_F(Lv2Plugin, ConvertedPresetsRenderAsVeloraProcessWithThePresetFile) {
+    const std::filesystem::path presets = folder_.Path() / "presets";
+    std::filesystem::create_directory(presets);
+    const std::map<std::string, std::string> files = {
+        {"Late \"night\".velora", "[Velora KDS preset]\nbassagc=10\nphatt=150\n3d=77\nloudness=3\ninverted=1\n"},
+        {"rock.VELORA", "[Velora KDS preset]\nbassout=20\ndry=90\nsoft=1\nstereoagc=1\n"},
+        {"notes.txt", "[Velora KDS preset]\nbassout=0\n"},
+    };
+    for (const auto& [name, text] : files) std::ofstream(presets / name) << text;
+    const std::string bundle = folder_ / "velora-presets.lv2";
+    const VeloraRun run = RunVelora({"presets-to-lv2", presets.string(), "--out", bundle});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, "Late \"night\"  urn:velora:enhancer:preset:Late%20%22night%22\n"
+                       "rock  urn:velora:enhancer:preset:rock\n");
+    const ToolRun validation = RunTool("lv2_validate " + bundle + "/*.ttl " + BundleFolders() + "/velora.lv2/*.ttl");
+    EXPECT_NE(validation.output.find("Found 0 errors"), std::string::npos) << validation.output;
+
+    const Sound input = WriteInput(kRenderCases[0], 30000);
+    for (const auto& [file, uri] : std::vector<std::pair<std::string, std::string>>{
+             {"Late \"night\".velora", "urn:velora:enhancer:preset:Late%20%22night%22"},
+             {"rock.VELORA", "urn:velora:enhancer:preset:rock"}}) {
+        SCOPED_TRACE(file);
+        Lv2RenderRequest request = BuildBundleRequest(2, 44100, 576);
+        request.bundleFolders.push_back(bundle);
+        request.presetUri = uri;
+        EXPECT_EQ(ToPcm16Exactly(RenderWithLilv(request, ToFloats(input.samples)).samples),
+                  VeloraProcess({}, 576, {"--preset", (presets / file).string()}));
+    }
+
+    const VeloraRun empty = RunVelora({"presets-to-lv2", folder_ / "velora-presets.lv2", "--out", folder_ / "other"});
+    EXPECT_EQ(empty.exitCode, 1);
+    EXPECT_TRUE(IsOneMessageLine(empty.err)) << empty.err;
+    EXPECT_FALSE(std::filesystem::exists(folder_ / "other"));
 }
 
 TEST_F(Lv2Plugin, RefusesRatesBelowTheEnginesLowest) {
