@@ -14,6 +14,7 @@
 #include "engine/engine_state.h"
 #include "lv2/plugin_ports.h"
 #include "lv2/port_values.h"
+#include "lv2/sample_blocks.h"
 
 namespace {
 
@@ -102,19 +103,17 @@ void Run(LV2_Handle handle, uint32_t sampleCount) {
     const uint32_t pieceFrames = kInputCopyValues / channels;
     for (uint32_t done = 0; done < sampleCount; done += pieceFrames) {
         const uint32_t count = sampleCount - done < pieceFrames ? sampleCount - done : pieceFrames;
+        const float* in[kMaxChannels] = {};
+        float* out[kMaxChannels] = {};
         for (int32_t channel = 0; channel < channels; ++channel) {
-            const float* in = plugin.audioIn[channel] + done;
-            for (uint32_t frame = 0; frame < count; ++frame) {
-                plugin.samples[frame * channels + channel] = FloatToPcm16(in[frame]);
-            }
+            in[channel] = plugin.audioIn[channel] + done;
+            out[channel] = plugin.audioOut[channel] + done;
         }
+        // The whole piece is read before any of it is written, as the host may hand one buffer
+        // for both.
+        ToPcm16Frames(in, channels, count, plugin.samples);
         EngineProcessBlock(plugin.engine, plugin.samples, static_cast<int32_t>(count), channels, plugin.sampleRate);
-        for (int32_t channel = 0; channel < channels; ++channel) {
-            float* out = plugin.audioOut[channel] + done;
-            for (uint32_t frame = 0; frame < count; ++frame) {
-                out[frame] = Pcm16ToFloat(plugin.samples[frame * channels + channel]);
-            }
-        }
+        FromPcm16Frames(plugin.samples, channels, count, out);
     }
 
     if (plugin.latency != nullptr) *plugin.latency = kLatencyFrames;
