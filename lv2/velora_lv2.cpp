@@ -18,7 +18,6 @@
 
 namespace {
 
-constexpr size_t kEngineInputCount = 22;
 constexpr int32_t kMaxChannels = 2;
 // The bass and music rings delay the output by the same number of frames at every rate.
 constexpr float kLatencyFrames = kLookAheadRing - 1;

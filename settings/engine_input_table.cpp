@@ -14,7 +14,7 @@ constexpr EngineInputInfo Switch(const char* key, int32_t defaultValue, const ch
     return {key, defaultValue, 1, page, control, caption, nullptr, flag};
 }
 
-const std::array<EngineInputInfo, 22> kTable = {{
+const std::array<EngineInputInfo, kEngineInputCount> kTable = {{
     Level("bassagc", 50, "Bass", "TrackBar1", "AGC depth", &EngineInputs::bassagc),
     Level("basslopass", 60, "Bass", "TrackBar2", "Input range", &EngineInputs::basslopass),
     Level("bass3d", 50, "Bass", "TrackBar3", "Separation", &EngineInputs::bass3d),

@@ -3,6 +3,7 @@
 // that set it and its caption. The settings section, the window and the file processor read it.
 
 #include <atomic>
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -21,6 +22,8 @@ struct EngineInputInfo {
 
     bool IsSwitch() const { return flag != nullptr; }
 };
+
+inline constexpr size_t kEngineInputCount = 22;
 
 // The sixteen sliders in window order, then the six check boxes.
 std::span<const EngineInputInfo> EngineInputTable();

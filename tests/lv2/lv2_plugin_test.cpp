@@ -265,7 +265,7 @@ TEST_F(Lv2Plugin, Lv2infoListsEveryEngineInputWithTheTablesRangeAndDefault) {
                   std::string::npos)
             << run.output;
         auto ports = Lv2infoPorts(run.output);
-        EXPECT_EQ(ports.size(), static_cast<size_t>(2 * variant.channels + 2 + 22));
+        EXPECT_EQ(ports.size(), 2 * variant.channels + 2 + kEngineInputCount);
         for (const EngineInputInfo& input : EngineInputTable()) {
             const std::string symbol = ControlPortSymbol(input);
             ASSERT_EQ(ports.count(symbol), 1u) << symbol;
