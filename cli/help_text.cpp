@@ -20,13 +20,15 @@ const char* const kGeneral =
     "                 [--block FRAMES] [--quiet]\n"
     "  velora process IN... --out-dir DIR [--format EXT] [--jobs N] [options as above]\n"
     "  velora demo [FOLDER]\n"
+    "  velora presets-to-lv2 FOLDER [--out BUNDLE]\n"
     "  velora --help | --version\n"
     "\n"
     "commands:\n"
     "  process   enhance the audio file IN into OUT, or every IN into the folder DIR\n"
     "  demo      render a ten-second demo signal, as it is and enhanced\n"
+    "  presets-to-lv2  turn the player's preset files into presets of the LV2 plug-in\n"
     "\n"
-    "'velora process --help' and 'velora demo --help' tell more.\n"
+    "'velora process --help', 'velora demo --help' and 'velora presets-to-lv2 --help' tell more.\n"
     "\n"
     "exit status: 0 done, 1 the work failed, 2 the command line was wrong\n";
 

@@ -10,6 +10,7 @@
 #include "cli/command_line.h"
 #include "cli/demo_command.h"
 #include "cli/help_text.h"
+#include "cli/presets_to_lv2.h"
 #include "cli/process_command.h"
 
 namespace {
@@ -41,7 +42,11 @@ void Run(const CommandRequest& request) {
 int main(int argc, char** argv) {
     const std::vector<std::string_view> arguments(argv + 1, argv + argc);
     try {
-        Run(ParseCommandLine(arguments));
+        if (!arguments.empty() && arguments[0] == kPresetsToLv2Command) {
+            RunPresetsToLv2(std::span(arguments).subspan(1));
+        } else {
+            Run(ParseCommandLine(arguments));
+        }
     } catch (const UsageError& error) {
         return Fail(error.what(), kExitUsage);
     } catch (const std::exception& error) {

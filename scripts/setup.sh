@@ -7,6 +7,7 @@ packages=(
   cmake ninja-build g++ clang
   googletest libgtest-dev libbenchmark-dev
   libsndfile1-dev libjpeg62-turbo-dev
+  lv2-dev liblilv-dev lilv-utils sordi
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64
   wine wine64 fonts-wine xvfb xauth imagemagick debootstrap util-linux mount
   dpkg-dev

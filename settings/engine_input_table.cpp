@@ -4,39 +4,39 @@
 
 namespace {
 
-constexpr EngineInputInfo Level(const char* key, int32_t defaultValue, const char* control,
+constexpr EngineInputInfo Level(const char* key, int32_t defaultValue, const char* page, const char* control,
                                 const char* caption, std::atomic<int32_t> EngineInputs::*level) {
-    return {key, defaultValue, 100, control, caption, level, nullptr};
+    return {key, defaultValue, 100, page, control, caption, level, nullptr};
 }
 
-constexpr EngineInputInfo Switch(const char* key, int32_t defaultValue, const char* control,
+constexpr EngineInputInfo Switch(const char* key, int32_t defaultValue, const char* page, const char* control,
                                  const char* caption, std::atomic<bool> EngineInputs::*flag) {
-    return {key, defaultValue, 1, control, caption, nullptr, flag};
+    return {key, defaultValue, 1, page, control, caption, nullptr, flag};
 }
 
-const std::array<EngineInputInfo, 22> kTable = {{
-    Level("bassagc", 50, "TrackBar1", "AGC depth", &EngineInputs::bassagc),
-    Level("basslopass", 60, "TrackBar2", "Input range", &EngineInputs::basslopass),
-    Level("bass3d", 50, "TrackBar3", "Separation", &EngineInputs::bass3d),
-    Level("phatt", 50, "TrackBar4", "Phatt bass", &EngineInputs::phatt),
-    Level("basscolor", 20, "TrackBar5", "Color", &EngineInputs::basscolor),
-    Level("bassresonance", 53, "TrackBar6", "Resonant hipass", &EngineInputs::bassresonance),
-    Level("basslim", 90, "TrackBar7", "Compression", &EngineInputs::basslim),
-    Level("bassout", 90, "TrackBar8", "Output", &EngineInputs::bassout),
-    Level("hipass", 0, "TrackBar9", "Input hipass", &EngineInputs::hipass),
-    Level("agc", 80, "TrackBar10", "AGC depth", &EngineInputs::agc),
-    Level("3d", 30, "TrackBar11", "Wide (3D)", &EngineInputs::wide3d),
-    Level("prologic", 10, "TrackBar12", "Prologic surround", &EngineInputs::prologic),
-    Level("comp", 0, "TrackBar13", "Compression", &EngineInputs::comp),
-    Level("speed", 0, "TrackBar14", "Compression speed", &EngineInputs::speed),
-    Level("treble", 10, "TrackBar15", "Treble", &EngineInputs::treble),
-    Level("dry", 55, "TrackBar16", "Output", &EngineInputs::dry),
-    Switch("doubleresonance", 0, "CheckBox_double", "X2", &EngineInputs::doubleresonance),
-    Switch("soft", 1, "CheckBox_soft", "Soft", &EngineInputs::soft),
-    Switch("stereoagc", 1, "CheckBox_stereo", "Stereo", &EngineInputs::stereoagc),
-    Switch("widefilt", 0, "CheckBox_wf", "Filtered", &EngineInputs::widefilt),
-    Switch("loudness", 0, "CheckBox_loudness", "Loudness", &EngineInputs::loudness),
-    Switch("inverted", 0, "CheckBox_i", "Inverted output", &EngineInputs::inverted),
+const std::array<EngineInputInfo, kEngineInputCount> kTable = {{
+    Level("bassagc", 50, "Bass", "TrackBar1", "AGC depth", &EngineInputs::bassagc),
+    Level("basslopass", 60, "Bass", "TrackBar2", "Input range", &EngineInputs::basslopass),
+    Level("bass3d", 50, "Bass", "TrackBar3", "Separation", &EngineInputs::bass3d),
+    Level("phatt", 50, "Bass", "TrackBar4", "Phatt bass", &EngineInputs::phatt),
+    Level("basscolor", 20, "Bass", "TrackBar5", "Color", &EngineInputs::basscolor),
+    Level("bassresonance", 53, "Bass", "TrackBar6", "Resonant hipass", &EngineInputs::bassresonance),
+    Level("basslim", 90, "Bass", "TrackBar7", "Compression", &EngineInputs::basslim),
+    Level("bassout", 90, "Bass", "TrackBar8", "Output", &EngineInputs::bassout),
+    Level("hipass", 0, "Music", "TrackBar9", "Input hipass", &EngineInputs::hipass),
+    Level("agc", 80, "Music", "TrackBar10", "AGC depth", &EngineInputs::agc),
+    Level("3d", 30, "Music", "TrackBar11", "Wide (3D)", &EngineInputs::wide3d),
+    Level("prologic", 10, "Music", "TrackBar12", "Prologic surround", &EngineInputs::prologic),
+    Level("comp", 0, "Music", "TrackBar13", "Compression", &EngineInputs::comp),
+    Level("speed", 0, "Music", "TrackBar14", "Compression speed", &EngineInputs::speed),
+    Level("treble", 10, "Music", "TrackBar15", "Treble", &EngineInputs::treble),
+    Level("dry", 55, "Music", "TrackBar16", "Output", &EngineInputs::dry),
+    Switch("doubleresonance", 0, "Bass", "CheckBox_double", "X2", &EngineInputs::doubleresonance),
+    Switch("soft", 1, "Bass", "CheckBox_soft", "Soft", &EngineInputs::soft),
+    Switch("stereoagc", 1, "Music", "CheckBox_stereo", "Stereo", &EngineInputs::stereoagc),
+    Switch("widefilt", 0, "Music", "CheckBox_wf", "Filtered", &EngineInputs::widefilt),
+    Switch("loudness", 0, "Music", "CheckBox_loudness", "Loudness", &EngineInputs::loudness),
+    Switch("inverted", 0, "Settings", "CheckBox_i", "Inverted output", &EngineInputs::inverted),
 }};
 
 }  // namespace

@@ -1,8 +1,9 @@
 #pragma once
-// The one table of the 22 engine inputs: settings key, default, range, the window control that
-// sets it and its caption. The settings section, the window and the file processor read it.
+// The one table of the 22 engine inputs: settings key, default, range, the window page and control
+// that set it and its caption. The settings section, the window and the file processor read it.
 
 #include <atomic>
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -13,6 +14,7 @@ struct EngineInputInfo {
     const char* key;
     int32_t defaultValue;
     int32_t maximum;        // the minimum is 0; a switch has the maximum 1
+    const char* page;       // the window page that shows the control: "Bass", "Music" or "Settings"
     const char* control;    // the window control that writes it
     const char* caption;
     std::atomic<int32_t> EngineInputs::*level;  // for the sixteen control values
@@ -20,6 +22,8 @@ struct EngineInputInfo {
 
     bool IsSwitch() const { return flag != nullptr; }
 };
+
+inline constexpr size_t kEngineInputCount = 22;
 
 // The sixteen sliders in window order, then the six check boxes.
 std::span<const EngineInputInfo> EngineInputTable();
