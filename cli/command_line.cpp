@@ -135,6 +135,31 @@ CommandRequest ParseDemo(std::span<const std::string_view> arguments) {
     return request;
 }
 
+CommandRequest ParsePresetsToLv2(std::span<const std::string_view> arguments) {
+    PresetsToLv2Request request;
+    ArgumentCursor cursor(arguments);
+    while (!cursor.AtEnd()) {
+        if (!cursor.NextIsOption()) {
+            if (cursor.AtEnd()) continue;
+            const std::string_view folder = cursor.Take();
+            if (!request.folder.empty()) {
+                throw UsageError("presets-to-lv2 takes one preset folder, got also '" + std::string(folder) + "'");
+            }
+            request.folder = folder;
+            continue;
+        }
+        const std::string_view option = cursor.Take();
+        if (IsHelp(option)) return HelpRequest{HelpTopic::PresetsToLv2};
+        if (option == "--out") {
+            request.bundle = TakeFileName(cursor, option);
+        } else {
+            RejectOption(kPresetsToLv2Command, option);
+        }
+    }
+    if (request.folder.empty()) throw UsageError("presets-to-lv2 needs the folder of the preset files");
+    return request;
+}
+
 }  // namespace
 
 CommandRequest ParseCommandLine(std::span<const std::string_view> arguments) {
@@ -145,5 +170,6 @@ CommandRequest ParseCommandLine(std::span<const std::string_view> arguments) {
     if (command == "--version") return VersionRequest{};
     if (command == "process") return ParseProcess(rest);
     if (command == "demo") return ParseDemo(rest);
+    if (command == kPresetsToLv2Command) return ParsePresetsToLv2(rest);
     throw UsageError("unknown command '" + std::string(command) + "' (try 'velora --help')");
 }

@@ -21,7 +21,7 @@ inline constexpr int32_t kMaxBlockFrames = 1 << 20;
 // The most files enhanced at the same time.
 inline constexpr int32_t kMaxJobs = 64;
 
-enum class HelpTopic { General, Process, Demo };
+enum class HelpTopic { General, Process, Demo, PresetsToLv2 };
 
 struct HelpRequest {
     HelpTopic topic;
@@ -49,7 +49,14 @@ struct DemoRequest {
     std::string folder = ".";
 };
 
-using CommandRequest = std::variant<HelpRequest, VersionRequest, ProcessRequest, DemoRequest>;
+inline constexpr char kPresetsToLv2Command[] = "presets-to-lv2";
+
+struct PresetsToLv2Request {
+    std::string folder;
+    std::string bundle;  // empty for ~/.lv2/velora-presets.lv2
+};
+
+using CommandRequest = std::variant<HelpRequest, VersionRequest, ProcessRequest, DemoRequest, PresetsToLv2Request>;
 
 // The arguments after the program's name. Throws UsageError.
 CommandRequest ParseCommandLine(std::span<const std::string_view> arguments);

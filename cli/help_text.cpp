@@ -118,12 +118,27 @@ std::string DemoHelp() {
                        "replacing files of these names. Listen to both: the bass gets fatter, the stereo wider.\n";
 }
 
+std::string PresetsToLv2Help() {
+    return "usage: velora presets-to-lv2 FOLDER [--out BUNDLE]\n"
+           "\n"
+           "Turns the preset files NAME" + std::string(kPresetExtension) +
+           " in FOLDER (the player's Plugins\\Velora folder) into LV2 presets\n"
+           "of the velora.lv2 plug-in, named NAME, with the values the player's window would set: levels\n"
+           "held to 0..100, a switch on for any value but 0, a missing key 0. \"inverted\" is not part of\n"
+           "a preset and stays as it is in the host.\n"
+           "\n"
+           "  --out BUNDLE  the bundle folder to write (default ~/.lv2/velora-presets.lv2, where hosts\n"
+           "                look); its manifest.ttl and presets.ttl are replaced, so run it again after\n"
+           "                adding or removing presets\n";
+}
+
 }  // namespace
 
 std::string HelpText(HelpTopic topic) {
     switch (topic) {
         case HelpTopic::Process: return ProcessHelp();
         case HelpTopic::Demo: return DemoHelp();
+        case HelpTopic::PresetsToLv2: return PresetsToLv2Help();
         case HelpTopic::General: break;
     }
     return kGeneral;

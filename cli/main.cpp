@@ -30,8 +30,10 @@ void Run(const CommandRequest& request) {
                 std::fputs(VersionText().c_str(), stdout);
             } else if constexpr (std::is_same_v<Command, ProcessRequest>) {
                 RunProcessCommand(command);
-            } else {
+            } else if constexpr (std::is_same_v<Command, DemoRequest>) {
                 RunDemoCommand(command);
+            } else {
+                RunPresetsToLv2(command);
             }
         },
         request);
@@ -42,11 +44,7 @@ void Run(const CommandRequest& request) {
 int main(int argc, char** argv) {
     const std::vector<std::string_view> arguments(argv + 1, argv + argc);
     try {
-        if (!arguments.empty() && arguments[0] == kPresetsToLv2Command) {
-            RunPresetsToLv2(std::span(arguments).subspan(1));
-        } else {
-            Run(ParseCommandLine(arguments));
-        }
+        Run(ParseCommandLine(arguments));
     } catch (const UsageError& error) {
         return Fail(error.what(), kExitUsage);
     } catch (const std::exception& error) {

@@ -1,7 +1,5 @@
 #include "cli/presets_to_lv2.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -23,39 +21,10 @@
 
 namespace {
 
-struct PresetsToLv2Request {
-    std::string folder;
-    std::string bundle;
-    bool help = false;
-};
-
 std::string DefaultBundle() {
     const char* home = std::getenv("HOME");
     if (home == nullptr || *home == '\0') throw UsageError("HOME is not set: name the bundle with --out BUNDLE");
     return std::string(home) + "/.lv2/velora-presets.lv2";
-}
-
-PresetsToLv2Request ParseRequest(std::span<const std::string_view> arguments) {
-    PresetsToLv2Request request;
-    for (size_t i = 0; i < arguments.size(); ++i) {
-        const std::string_view argument = arguments[i];
-        if (argument == "--help") {
-            request.help = true;
-        } else if (argument == "--out") {
-            if (i + 1 == arguments.size()) throw UsageError("--out needs a bundle folder");
-            request.bundle = arguments[++i];
-        } else if (argument.starts_with("-") && argument.size() > 1) {
-            throw UsageError("unknown option '" + std::string(argument) + "' (velora presets-to-lv2 --help)");
-        } else if (request.folder.empty()) {
-            request.folder = argument;
-        } else {
-            throw UsageError("presets-to-lv2 takes one preset folder, got also '" + std::string(argument) + "'");
-        }
-    }
-    if (request.help) return request;
-    if (request.folder.empty()) throw UsageError("presets-to-lv2 needs the folder of the preset files");
-    if (request.bundle.empty()) request.bundle = DefaultBundle();
-    return request;
 }
 
 bool SortsBefore(const std::string& a, const std::string& b) {
@@ -111,31 +80,12 @@ void ReplaceFile(const std::filesystem::path& path, const std::string& text) {
 
 }  // namespace
 
-std::string PresetsToLv2Help() {
-    return "usage: velora presets-to-lv2 FOLDER [--out BUNDLE]\n"
-           "\n"
-           "Turns the preset files NAME" + std::string(kPresetExtension) +
-           " in FOLDER (the player's Plugins\\Velora folder) into LV2 presets\n"
-           "of the velora.lv2 plug-in, named NAME, with the values the player's window would set: levels\n"
-           "held to 0..100, a switch on for any value but 0, a missing key 0. \"inverted\" is not part of\n"
-           "a preset and stays as it is in the host.\n"
-           "\n"
-           "  --out BUNDLE  the bundle folder to write (default ~/.lv2/velora-presets.lv2, where hosts\n"
-           "                look); its manifest.ttl and presets.ttl are replaced, so run it again after\n"
-           "                adding or removing presets\n";
-}
-
-void RunPresetsToLv2(std::span<const std::string_view> arguments) {
-    const PresetsToLv2Request request = ParseRequest(arguments);
-    if (request.help) {
-        std::fputs(PresetsToLv2Help().c_str(), stdout);
-        return;
-    }
+void RunPresetsToLv2(const PresetsToLv2Request& request) {
     const std::vector<Lv2Preset> presets = ReadPresets(request.folder);
-    const std::filesystem::path bundle = request.bundle;
+    const std::filesystem::path bundle = request.bundle.empty() ? DefaultBundle() : request.bundle;
     std::error_code error;
     std::filesystem::create_directories(bundle, error);
-    if (error) throw RuntimeFailure("cannot create the bundle folder '" + request.bundle + "': " + error.message());
+    if (error) throw RuntimeFailure("cannot create the bundle folder '" + bundle.string() + "': " + error.message());
     ReplaceFile(bundle / kPresetDescriptionFile, PresetDescriptions(presets));
     ReplaceFile(bundle / kPresetManifestFile, PresetManifest(presets));
     for (const Lv2Preset& preset : presets) std::printf("%s  %s\n", preset.name.c_str(), PresetUri(preset.name).c_str());
