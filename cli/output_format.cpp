@@ -2,10 +2,10 @@
 
 #include <sndfile.h>
 
-#include <algorithm>
 #include <array>
-#include <cctype>
 #include <filesystem>
+
+#include "settings/ascii_case.h"
 
 namespace {
 
@@ -32,11 +32,8 @@ const std::array<ExtensionFormat, 11> kFormats = {{
 }  // namespace
 
 std::optional<OutputFormat> OutputFormatForExtension(std::string_view extension) {
-    std::string lower(extension);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     for (const ExtensionFormat& entry : kFormats) {
-        if (lower == entry.extension) return entry.format;
+        if (SameIgnoringAsciiCase(extension, entry.extension)) return entry.format;
     }
     return std::nullopt;
 }
