@@ -2,6 +2,29 @@
 
 #include "toolkit/capture_backdrop.h"
 
+namespace {
+
+// The static control's style and DrawText's format for the alignment.
+DWORD StaticAlignmentStyle(TAlignment alignment) {
+    switch (alignment) {
+    case TAlignment::taLeftJustify: return SS_LEFT;
+    case TAlignment::taRightJustify: return SS_RIGHT;
+    case TAlignment::taCenter: break;
+    }
+    return SS_CENTER;
+}
+
+UINT DrawTextAlignment(TAlignment alignment) {
+    switch (alignment) {
+    case TAlignment::taLeftJustify: return DT_LEFT;
+    case TAlignment::taRightJustify: return DT_RIGHT;
+    case TAlignment::taCenter: break;
+    }
+    return DT_CENTER;
+}
+
+}  // namespace
+
 TLabel::TLabel(TComponent* owner) : TWinControl(owner) {
     SetParentColor(true);
     SetBounds(0, 0, 65, 17);
@@ -17,9 +40,7 @@ void TLabel::SetAlignment(TAlignment alignment) {
     alignment_ = alignment;
     if (HandleAllocated()) {
         LONG_PTR style = ::GetWindowLongPtrA(Handle(), GWL_STYLE) & ~0x3;
-        style |= alignment == TAlignment::taLeftJustify ? SS_LEFT
-                 : alignment == TAlignment::taRightJustify ? SS_RIGHT
-                                                           : SS_CENTER;
+        style |= StaticAlignmentStyle(alignment);
         ::SetWindowLongPtrA(Handle(), GWL_STYLE, style);
         Invalidate();
     }
@@ -34,9 +55,7 @@ void TLabel::CreateParams(TCreateParams& params) {
     TWinControl::CreateParams(params);
     params.SystemClass = "STATIC";
     params.Style &= ~static_cast<DWORD>(WS_CLIPCHILDREN);
-    params.Style |= SS_NOPREFIX | (alignment_ == TAlignment::taLeftJustify    ? SS_LEFT
-                                   : alignment_ == TAlignment::taRightJustify ? SS_RIGHT
-                                                                               : SS_CENTER);
+    params.Style |= SS_NOPREFIX | StaticAlignmentStyle(alignment_);
 }
 
 void TLabel::AdjustBounds() {
@@ -65,10 +84,8 @@ void TLabel::PaintTransparent(TMessage& message) {
         ::SetBkMode(dc, TRANSPARENT);
         ::SetTextColor(dc, ColorToRGB(Font().Color()));
         RECT area = ClientRect();
-        const UINT align = alignment_ == TAlignment::taLeftJustify    ? DT_LEFT
-                           : alignment_ == TAlignment::taRightJustify ? DT_RIGHT
-                                                                       : DT_CENTER;
-        ::DrawTextA(dc, Caption().c_str(), -1, &area, DT_WORDBREAK | DT_NOPREFIX | align);
+        ::DrawTextA(dc, Caption().c_str(), -1, &area,
+                    DT_WORDBREAK | DT_NOPREFIX | DrawTextAlignment(alignment_));
     }
     if (!message.WParam) ::EndPaint(Handle(), &paint);
 }
