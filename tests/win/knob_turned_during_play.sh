@@ -6,9 +6,8 @@
 # usage: knob_turned_during_play.sh WINE STANDIN.exe PLUGIN.dll TURNER.exe VELORA WORKDIR
 set -euo pipefail
 wine=$1 standin=$2 plugin=$3 turner=$4 velora=$5 work=$6
+source "$(dirname "$0")/script_helpers.sh"
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
-windows_path() { local path=$1; echo "Z:${path//\//\\}"; }
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
 
 [ -x "$velora" ] || fail "no native velora at $velora (build the native flavour first)"
@@ -19,9 +18,6 @@ ini="$work/player/winamp.ini"
 
 # The first four seconds of velora's demo groove, stereo at 44,100 Hz, under a header of their own.
 "$velora" demo "$work" > /dev/null
-le32() { printf '\\x%02x' $(($1 & 255)) $(($1 >> 8 & 255)) $(($1 >> 16 & 255)) $(($1 >> 24 & 255)); }
-# usage: bytes_of FILE OFFSET COUNT
-bytes_of() { dd if="$1" bs=65536 iflag=skip_bytes,count_bytes skip="$2" count="$3" status=none; }
 frame_bytes=4 block_frames=576 data_bytes=$((4 * 44100 * 4))
 {
   printf "RIFF$(le32 $((36 + data_bytes)))"

@@ -7,10 +7,7 @@
 # usage: scope_during_play.sh WINE STANDIN.exe PLUGIN.dll WATCHER.exe WORKDIR
 set -euo pipefail
 wine=$1 standin=$2 plugin=$3 watcher=$4 work=$5
-
-fail() { echo "FAIL: $*" >&2; exit 1; }
-windows_path() { local path=$1; echo "Z:${path//\//\\}"; }
-le32() { printf '\\x%02x' $(($1 & 255)) $(($1 >> 8 & 255)) $(($1 >> 16 & 255)) $(($1 >> 24 & 255)); }
+source "$(dirname "$0")/script_helpers.sh"
 
 rm -rf "$work" && mkdir -p "$work/player"
 cp "$standin" "$work/player/"

@@ -4,8 +4,7 @@
 # usage: standin_matches_velora.sh WINE STANDIN.exe PLUGIN.dll VELORA WORKDIR
 set -euo pipefail
 wine=$1 standin=$2 plugin=$3 velora=$4 work=$5
-
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/script_helpers.sh"
 
 [ -x "$velora" ] || fail "no native velora at $velora (build the native flavour first)"
 rm -rf "$work" && mkdir -p "$work"
@@ -46,9 +45,6 @@ write_wav() {
   rm "$1.hex"
 }
 
-# usage: bytes_of FILE OFFSET COUNT
-bytes_of() { dd if="$1" bs=65536 iflag=skip_bytes,count_bytes skip="$2" count="$3" status=none; }
-
 # Copies the body of a file's first chunk with the given id.
 # usage: chunk_of FILE ID OUT
 chunk_of() {
@@ -65,8 +61,6 @@ chunk_of() {
   done
   fail "$1 has no '$2' chunk"
 }
-
-windows_path() { local path=$1; echo "Z:${path//\//\\}"; }
 
 # usage: run_case NAME CHANNELS RATE FRAMES [--block N]
 run_case() {

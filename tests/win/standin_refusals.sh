@@ -4,9 +4,9 @@
 # usage: standin_refusals.sh WINE STANDIN.exe PLUGIN.dll WORKDIR
 set -uo pipefail
 wine=$1 standin=$2 plugin=$3 work=$4
+source "$(dirname "$0")/script_helpers.sh"
 
 rm -rf "$work" && mkdir -p "$work"
-windows_path() { local path=$1; echo "Z:${path//\//\\}"; }
 
 # One stereo frame at 44,100 Hz.
 printf 'RIFF\x28\x00\x00\x00WAVEfmt \x10\x00\x00\x00\x01\x00\x02\x00\x44\xac\x00\x00\x10\xb1\x02\x00\x04\x00\x10\x00data\x04\x00\x00\x00\x10\x00\xf0\xff' \
