@@ -15,6 +15,7 @@
 #include "controls/TextAnim.h"
 #include "engine/engine.h"
 #include "toolkit/bevel.h"
+#include "toolkit/bitmap.h"
 #include "toolkit/button.h"
 #include "toolkit/check_box.h"
 #include "toolkit/combo_box.h"
@@ -29,7 +30,6 @@
 #include "toolkit/save_dialog.h"
 #include "toolkit/timer.h"
 #include "toolkit/track_bar.h"
-#include "toolkit/bitmap.h"
 #include "ui/page_wheel.h"
 #include "ui/scope_frame.h"
 
