@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs every system package the build and the tests need, the i386 root in which the win32
-# flavour's tests run and the libjpeg-turbo source the Windows builds compile. Safe to run again.
+# Installs every system package the build and the tests need, the libjpeg-turbo source the Windows
+# builds compile and, where this machine runs 32-bit x86 programs, the i386 root in which the win32
+# flavour's tests run. Safe to run again.
 set -euo pipefail
 
 packages=(
@@ -24,5 +25,10 @@ if [ ${#missing[@]} -gt 0 ]; then
   apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
 
-"$(dirname "$0")/fetch-libjpeg-source.sh"
-"$(dirname "$0")/make-i686-root.sh"
+scripts=$(dirname "$0")
+"$scripts/fetch-libjpeg-source.sh"
+if reason=$("$scripts/runs-i386.sh"); then
+  "$scripts/make-i686-root.sh"
+else
+  echo "Not building the 32-bit wine root: $reason; the 32-bit runtime tests will be skipped."
+fi
