@@ -48,7 +48,8 @@ struct VeloraPlugin {
     float delayed[kMaxChannels][kClipSpanFrames] = {};     // the bypass output of one piece
     BypassDelay bypassDelay;
     ClipMeter clipMeter;
-    bool enabled = true;  // as the last block left it
+    bool enabled = true;   // as the last block left it
+    bool started = false;  // whether a block ran since activation; the first takes the switch as it is
     const float* audioIn[kMaxChannels] = {};
     float* audioOut[kMaxChannels] = {};
     float* latency = nullptr;
@@ -101,14 +102,10 @@ void ConnectPort(LV2_Handle handle, uint32_t port, void* data) {
 // The engine from its power-on state, as a host expects after activation.
 void Activate(LV2_Handle handle) {
     VeloraPlugin& plugin = *static_cast<VeloraPlugin*>(handle);
-    Engine& engine = plugin.engine;
-    engine.state = EngineState();
-    engine.clipCount = 0;
-    engine.clipRatio = 0;
-    engine.display.clipLevel.store(0.0f, std::memory_order_relaxed);
+    plugin.engine.state = EngineState();
     plugin.bypassDelay = BypassDelay();
     plugin.clipMeter = ClipMeter();
-    plugin.enabled = plugin.enabledSwitch == nullptr || *plugin.enabledSwitch > 0.0f;
+    plugin.started = false;
 }
 
 void ApplyControls(VeloraPlugin& plugin) {
@@ -167,6 +164,8 @@ void Run(LV2_Handle handle, uint32_t sampleCount) {
     ApplyControls(plugin);
     EngineEnterBlock(plugin.engine, plugin.sampleRate);
     const bool enable = plugin.enabledSwitch == nullptr || *plugin.enabledSwitch > 0.0f;
+    if (!plugin.started) plugin.enabled = enable;
+    plugin.started = true;
 
     for (uint32_t done = 0; done < sampleCount;) {
         const uint32_t spanLeft = kClipSpanFrames - plugin.clipMeter.spanFrames;
