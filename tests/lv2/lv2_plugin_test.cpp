@@ -341,6 +341,7 @@ TEST_F(Lv2Plugin, Lv2infoListsEveryEngineInputWithTheTablesRangeAndDefault) {
             EXPECT_EQ(port["Default"], std::to_string(input.defaultValue) + ".000000");
             EXPECT_EQ(port["Properties"], std::string("http://lv2plug.in/ns/lv2core#") +
                                               (input.IsSwitch() ? "toggled" : "integer"));
+            EXPECT_EQ(port["Group"], PortGroupUri(variant, PageGroupSymbol(input.page)));
         }
         EXPECT_EQ(ports["wide3d"]["Name"], "Music wide (3D)");
         EXPECT_EQ(ports["bassagc"]["Name"], "Bass AGC depth");
