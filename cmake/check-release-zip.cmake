@@ -1,5 +1,6 @@
 # Checks the release zip as a user receives it: unpacked, it holds its folder with the plug-in, which
-# passes check-dll.cmake and carries its version block, and the install note, nothing else.
+# passes check-dll.cmake and carries its version block, the install note and the folder Velora with
+# the factory presets of the folder PRESETS, nothing else.
 if(NOT EXISTS "${ZIP}")
   message(FATAL_ERROR "${ZIP} is missing: build the target release_zip")
 endif()
@@ -8,8 +9,14 @@ file(ARCHIVE_EXTRACT INPUT "${ZIP}" DESTINATION "${UNPACKED}")
 get_filename_component(folder "${ZIP}" NAME_WLE)
 file(GLOB_RECURSE files RELATIVE "${UNPACKED}" "${UNPACKED}/*")
 list(SORT files)
-if(NOT files STREQUAL "${folder}/INSTALL.txt;${folder}/dsp_vlra.dll")
-  message(FATAL_ERROR "${ZIP} must hold ${folder}/ with dsp_vlra.dll and INSTALL.txt only, holds: ${files}")
+file(GLOB presets RELATIVE "${PRESETS}" "${PRESETS}/*.velora")
+set(expected "${folder}/INSTALL.txt" "${folder}/dsp_vlra.dll")
+foreach(preset IN LISTS presets)
+  list(APPEND expected "${folder}/Velora/${preset}")
+endforeach()
+list(SORT expected)
+if(NOT presets OR NOT files STREQUAL expected)
+  message(FATAL_ERROR "${ZIP} must hold ${expected}, holds: ${files}")
 endif()
 
 set(DLL "${UNPACKED}/${folder}/dsp_vlra.dll")
