@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs every system package the build and the tests need, the i386 root in which the win32
-# flavour's tests run and the libjpeg-turbo source the Windows builds compile. Safe to run again.
+# flavour's tests run, the Debian 12 root the package test installs into and the libjpeg-turbo
+# source the Windows builds compile. Safe to run again.
 set -euo pipefail
 
 packages=(
@@ -10,7 +11,7 @@ packages=(
   lv2-dev liblilv-dev lilv-utils sordi
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64
   wine wine64 fonts-wine xvfb xauth imagemagick debootstrap util-linux mount
-  dpkg-dev
+  dpkg-dev lintian ffmpeg pipewire pipewire-bin
 )
 
 missing=()
@@ -26,3 +27,4 @@ fi
 
 "$(dirname "$0")/fetch-libjpeg-source.sh"
 "$(dirname "$0")/make-i686-root.sh"
+"$(dirname "$0")/make-deb-test-root.sh"
