@@ -1,7 +1,8 @@
 # The Debian package, velora_<version>_amd64.deb: /usr/bin/velora with its manual page and
-# /usr/lib/lv2/velora.lv2, as `cmake --install` lays them out under /usr, with the copyright file
-# and the changelog. Its dependencies are those dpkg-shlibdeps finds in the binaries. CPack packs
-# it (`cpack` or the target `package`); the build packs it too, as it does the zip.
+# /usr/lib/lv2/velora.lv2, as `cmake --install` lays them out under /usr, with the copyright file,
+# the changelog and the PipeWire drop-in as an example. Its dependencies are those dpkg-shlibdeps
+# finds in the binaries. CPack packs it (`cpack` or the target `package`); the build packs it too,
+# as it does the zip.
 set(VELORA_MAINTAINER "The Velora developers <velora@example.org>")
 set(VERSION ${PROJECT_VERSION})
 configure_file(${PROJECT_SOURCE_DIR}/cli/velora.1 velora.1 @ONLY)
@@ -17,6 +18,8 @@ install(FILES ${CMAKE_CURRENT_BINARY_DIR}/velora.1.gz DESTINATION share/man/man1
         COMPONENT debian EXCLUDE_FROM_ALL)
 install(FILES debian/copyright ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz DESTINATION share/doc/velora
         COMPONENT debian EXCLUDE_FROM_ALL)
+install(FILES ${PROJECT_SOURCE_DIR}/lv2/pipewire/velora-filter-chain.conf
+        DESTINATION share/doc/velora/examples COMPONENT debian EXCLUDE_FROM_ALL)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME velora)
@@ -45,7 +48,9 @@ add_custom_command(OUTPUT ${deb}
                    COMMAND ${CMAKE_CPACK_COMMAND} --config ${CMAKE_BINARY_DIR}/CPackConfig.cmake
                    DEPENDS velora velora_lv2_bundle $<TARGET_FILE:velora> $<TARGET_FILE:velora_lv2>
                            ${VELORA_LV2_BUNDLE}/manifest.ttl ${compressed} debian/copyright
-                           ${CMAKE_BINARY_DIR}/CPackConfig.cmake strip_lv2_library.cmake
+                           ${PROJECT_SOURCE_DIR}/lv2/pipewire/velora-filter-chain.conf
+                           ${CMAKE_BINARY_DIR}/CPackConfig.cmake ${CMAKE_CURRENT_BINARY_DIR}/cmake_install.cmake
+                           strip_lv2_library.cmake
                    WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
                    COMMENT "Packing velora_${PROJECT_VERSION}_amd64.deb" VERBATIM)
 add_custom_target(debian_package ALL DEPENDS ${deb})
