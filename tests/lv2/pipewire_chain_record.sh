@@ -16,12 +16,15 @@ unset DBUS_SESSION_BUS_ADDRESS PIPEWIRE_REMOTE PIPEWIRE_RUNTIME_DIR
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 mkdir -p "$config/pipewire.conf.d"
 cp "$chain" "$config/pipewire.conf.d/"
-# No sound card and no session manager: a dummy driver clocks the graph at the file's rate.
+# No sound card and no session manager: a dummy driver clocks the graph at the file's rate, in
+# cycles long enough that pw-play and pw-record keep up on a busy machine.
 cat > "$config/pipewire.conf" <<'CONF'
-context.properties = { core.daemon = true core.name = pipewire-0
-                       default.clock.rate = 44100 default.clock.quantum = 1024 }
+context.properties = { core.daemon = true core.name = pipewire-0 default.clock.rate = 44100
+                       default.clock.quantum = 8192 default.clock.min-quantum = 8192
+                       default.clock.max-quantum = 8192 }
 context.spa-libs = { audio.convert.* = audioconvert/libspa-audioconvert support.* = support/libspa-support }
 context.modules = [
+  { name = libpipewire-module-rt flags = [ ifexists nofail ] }
   { name = libpipewire-module-protocol-native } { name = libpipewire-module-metadata }
   { name = libpipewire-module-spa-node-factory } { name = libpipewire-module-client-node }
   { name = libpipewire-module-access } { name = libpipewire-module-adapter }
