@@ -1,9 +1,14 @@
-# The release, velora-<version>-win32.zip: the shipped 32-bit plug-in, stripped, and its install
-# note. CPack packs it (`cpack` or the target `package`); the build packs it too, so that the zip
-# always holds the plug-in just built.
+# The release, velora-<version>-win32.zip: the shipped 32-bit plug-in, stripped, its install note,
+# the licence and the notices of the code linked into the plug-in, all text in CR LF lines. CPack
+# packs it (`cpack` or the target `package`); the build packs it too, so that the zip always holds
+# the plug-in just built.
 configure_file(INSTALL.txt.in INSTALL.txt @ONLY NEWLINE_STYLE CRLF)
+configure_file(${PROJECT_SOURCE_DIR}/LICENSE LICENSE @ONLY NEWLINE_STYLE CRLF)
+configure_file(${PROJECT_SOURCE_DIR}/THIRD-PARTY.txt THIRD-PARTY.txt @ONLY NEWLINE_STYLE CRLF)
+set(texts ${CMAKE_CURRENT_BINARY_DIR}/INSTALL.txt ${CMAKE_CURRENT_BINARY_DIR}/LICENSE
+          ${CMAKE_CURRENT_BINARY_DIR}/THIRD-PARTY.txt)
 install(TARGETS dsp_vlra RUNTIME DESTINATION . COMPONENT plugin)
-install(FILES ${CMAKE_CURRENT_BINARY_DIR}/INSTALL.txt DESTINATION . COMPONENT plugin)
+install(FILES ${texts} DESTINATION . COMPONENT plugin)
 
 set(release velora-${PROJECT_VERSION}-win32)
 set(CPACK_GENERATOR ZIP)
@@ -16,7 +21,7 @@ include(CPack)
 set(zip ${CMAKE_BINARY_DIR}/${release}.zip)
 add_custom_command(OUTPUT ${zip}
                    COMMAND ${CMAKE_CPACK_COMMAND} --config ${CMAKE_BINARY_DIR}/CPackConfig.cmake
-                   DEPENDS dsp_vlra ${CMAKE_CURRENT_BINARY_DIR}/INSTALL.txt
+                   DEPENDS dsp_vlra ${texts}
                    WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
                    COMMENT "Packing ${release}.zip" VERBATIM)
 add_custom_target(release_zip ALL DEPENDS ${zip})
