@@ -28,8 +28,8 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_INSTALL_CMAKE_PROJECTS "${CMAKE_BINARY_DIR};velora;Unspecified;/"
                                  "${CMAKE_BINARY_DIR};velora;debian;/")
 set(CPACK_STRIP_FILES ON)
-# The plug-in's library is installed by a script, which CMake's stripping does not reach.
-set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_SOURCE_DIR}/strip_lv2_library.cmake)
+# As Debian strips its packages: the plug-in's library too, which a script installs.
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_SOURCE_DIR}/strip_binaries.cmake)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${VELORA_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION sound)
@@ -50,7 +50,7 @@ add_custom_command(OUTPUT ${deb}
                            ${VELORA_LV2_BUNDLE}/manifest.ttl ${compressed} debian/copyright
                            ${PROJECT_SOURCE_DIR}/lv2/pipewire/velora-filter-chain.conf
                            ${CMAKE_BINARY_DIR}/CPackConfig.cmake ${CMAKE_CURRENT_BINARY_DIR}/cmake_install.cmake
-                           strip_lv2_library.cmake
+                           strip_binaries.cmake
                    WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
                    COMMENT "Packing velora_${PROJECT_VERSION}_amd64.deb" VERBATIM)
 add_custom_target(debian_package ALL DEPENDS ${deb})
