@@ -65,7 +65,7 @@ pids+=($play)
 dsp_ports pw-play Output
 link pw-play output "$capture" playback
 wait $play
-# The last quantum leaves the chain one cycle after pw-play handed it over.
+# The chain hands on its last cycles one or two cycles after pw-play has handed them over.
 sleep 0.5
 # pw-record ends with status 1 when interrupted, its file complete.
 kill -INT $record
