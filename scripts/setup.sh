@@ -11,6 +11,7 @@ packages=(
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64
   wine wine64 fonts-wine xvfb xauth imagemagick debootstrap util-linux mount
   dpkg-dev
+  g++-aarch64-linux-gnu qemu-user-static
 )
 
 missing=()
