@@ -6,6 +6,10 @@
 #include <cstdint>
 #include <cstring>
 
+#if defined(__aarch64__)
+#include <arm_neon.h>
+#endif
+
 #include "engine/sample_limits.h"
 
 typedef double PairDoubles __attribute__((vector_size(16)));
@@ -36,7 +40,12 @@ struct StoredPair {
 };
 
 inline StoredPair Stored(ChannelPair a) { return {__builtin_convertvector(a.v, PairFloats)}; }
+#if defined(__aarch64__)
+// g++ widens a generic float pair lane by lane; NEON widens both lanes in one instruction.
+inline ChannelPair Widen(StoredPair a) { return ChannelPair(vcvt_f64_f32(a.v)); }
+#else
 inline ChannelPair Widen(StoredPair a) { return ChannelPair(__builtin_convertvector(a.v, PairDoubles)); }
+#endif
 
 inline ChannelPair Single(ChannelPair a) { return Widen(Stored(a)); }
 
