@@ -16,7 +16,7 @@
 //   and truncated toward zero; the limits are whole numbers, so limiting first gives what
 //   truncating first would, and a NaN lane is limited to the lower bound), CountLimited (how
 //   many lanes reach those limits, the limits themselves and NaN included), LimitedSum (the
-//   lanes' sums limited to the range, counting every limited sum), SecondOnBoth.
+//   lanes' sums as a LimitedPair, counting every limited sum), SecondOnBoth.
 //
 // A single addition, subtraction or multiplication of two single-precision values rounded once
 // to single precision gives exactly what the operation in double precision rounded to single

@@ -114,8 +114,8 @@ inline int CountLimited(ChannelPair scaled) {
     return static_cast<int>(2 + inside[0] + inside[1]);
 }
 
-inline SamplePair LimitedSum(SamplePair a, SamplePair b, int32_t& clipCount) {
+inline LimitedPair LimitedSum(SamplePair a, SamplePair b, int32_t& clipCount) {
     const PairInts sum = a.v + b.v;
-    const int32_t first = Clamp16Counted(sum[0], clipCount);
-    return SamplePair::Of(first, Clamp16Counted(sum[1], clipCount));
+    const int16_t first = static_cast<int16_t>(Clamp16Counted(sum[0], clipCount));
+    return {first, static_cast<int16_t>(Clamp16Counted(sum[1], clipCount))};
 }

@@ -97,7 +97,7 @@ inline int CountLimited(ChannelPair scaled) {
     return 2 - (mask & 1) - (mask >> 1);
 }
 
-inline SamplePair LimitedSum(SamplePair a, SamplePair b, int32_t& clipCount) {
+inline LimitedPair LimitedSum(SamplePair a, SamplePair b, int32_t& clipCount) {
     const __m128i sum = _mm_add_epi32(a.v, b.v);
     const __m128i below = _mm_cmpgt_epi32(_mm_set1_epi32(kSampleLow + 1), sum);
     const __m128i above = _mm_cmpgt_epi32(sum, _mm_set1_epi32(kSampleHigh - 1));
@@ -106,5 +106,6 @@ inline SamplePair LimitedSum(SamplePair a, SamplePair b, int32_t& clipCount) {
     // Saturating to 16 bits first keeps the limiting exact for any 32-bit sum.
     const __m128i packed = _mm_max_epi16(_mm_min_epi16(_mm_packs_epi32(sum, sum), _mm_set1_epi16(kSampleHigh)),
                                          _mm_set1_epi16(kSampleLow));
-    return SamplePair(_mm_srai_epi32(_mm_unpacklo_epi16(packed, packed), 16));
+    const int32_t both = _mm_cvtsi128_si32(packed);
+    return {static_cast<int16_t>(both), static_cast<int16_t>(both >> 16)};
 }

@@ -13,7 +13,6 @@ struct MixedFrame {
 // Adds the two channels' bass and music samples, limits each sum with counting (the limits
 // themselves count), and negates the first result when inverted.
 inline MixedFrame MixFrame(SamplePair bass, SamplePair music, bool inverted, int32_t& clipCount) {
-    const SamplePair limited = LimitedSum(bass, music, clipCount);
-    const int16_t first = static_cast<int16_t>(limited.First());
-    return {static_cast<int16_t>(inverted ? -first : first), static_cast<int16_t>(limited.Second())};
+    const LimitedPair limited = LimitedSum(bass, music, clipCount);
+    return {static_cast<int16_t>(inverted ? -limited.first : limited.first), limited.second};
 }
