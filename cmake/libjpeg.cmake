@@ -1,9 +1,9 @@
 # libjpeg, which decodes the About window's pictures, as the target velora_libjpeg. The native
-# build uses the system's. There is no MinGW libjpeg package, so the Windows builds compile the
-# libjpeg-turbo source that scripts/setup.sh fetched, as a static library: the plug-in imports
-# nothing but system DLLs. Only the library itself is built, without SIMD (no assembler needed):
+# build uses the system's. There is no MinGW libjpeg package, nor an arm64 one on the build
+# machine, so the cross builds compile the libjpeg-turbo source that scripts/setup.sh fetched, as
+# a static library: the Windows plug-in imports nothing but system DLLs. Only the library itself is built, without SIMD (no assembler needed):
 # it decodes two small pictures when the About window opens.
-if(NOT WIN32)
+if(NOT CMAKE_CROSSCOMPILING)
   find_package(JPEG REQUIRED)
   add_library(velora_libjpeg INTERFACE)
   target_link_libraries(velora_libjpeg INTERFACE JPEG::JPEG)

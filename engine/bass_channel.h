@@ -109,7 +109,7 @@ struct BassChannel {
 
     // The ring entry of 199 frames ago leaves with the gain of the undelayed signal, as
     // 16-bit values.
-    [[gnu::always_inline]] __m128i Output() {
+    [[gnu::always_inline]] SamplePair Output() {
         const ChannelPair bassFinal =
             Single(LoadPair(s.bassRing[ringPos]) * bassCompSmooth2 * bassOutputGain);
         return ToSamples(bassFinal * 32766.0);

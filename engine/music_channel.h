@@ -100,7 +100,7 @@ struct MusicChannel {
         const ChannelPair side = LoadPair(s.surroundRing[surroundPos]) * surroundAmount;
         entry = Single(trebleSig * trebleGain + musicSig + Mirror(side));
         musicAgcGain = Linked(NextAgcGains(musicAgcGain, entry));
-        if (nextStarted && _mm_movemask_pd(_mm_cmpneq_pd(musicAgcGain.v, enteredGains.v)) != 0) {
+        if (nextStarted && Differ(musicAgcGain, enteredGains)) {
             enteredGains = musicAgcGain;
             hipassLp1 = hipassLp1Before;
             hipassLp2 = hipassLp2Before;
@@ -127,7 +127,7 @@ struct MusicChannel {
 
     // The ring entry of 199 frames ago leaves as 16-bit values; conversions that reach the
     // limits are added to clipCount.
-    [[gnu::always_inline]] __m128i Output(int32_t& clipCount) {
+    [[gnu::always_inline]] SamplePair Output(int32_t& clipCount) {
         const ChannelPair musicFinal =
             Single(LoadPair(s.musicRing[musicPos]) * musicCompSmooth * musicOutputGain);
         const ChannelPair scaled = musicFinal * 32766.0;
@@ -148,7 +148,7 @@ struct MusicChannel {
 
     // Each channel's gain up below the ceiling, else settled: the step when nothing triggers.
     [[gnu::always_inline]] ChannelPair IdleFactors(ChannelPair gains) const {
-        return Select(_mm_cmplt_pd(gains.v, _mm_set1_pd(musicAgcCeiling)), 1.000002, 0.99995);
+        return Select(Below(gains, musicAgcCeiling), 1.000002, 0.99995);
     }
 
     [[gnu::always_inline]] ChannelPair IdleGains(ChannelPair gains) const {
@@ -157,7 +157,7 @@ struct MusicChannel {
 
     // Each channel's gain steps down where its own entry is above 0.8, else as when idle.
     [[gnu::always_inline]] ChannelPair NextAgcGains(ChannelPair gains, ChannelPair frameEntry) const {
-        const __m128d triggered = _mm_cmpgt_pd(Abs(frameEntry).v, _mm_set1_pd(0.8));
+        const PairMask triggered = Above(Abs(frameEntry), 0.8);
         return Single(gains * Select(triggered, 0.9998, IdleFactors(gains)));
     }
 

@@ -1,8 +1,6 @@
 #pragma once
 // The loop that runs both channels over a piece of a block.
 
-#include <emmintrin.h>
-
 #include <cstdint>
 
 #include "engine/bass_channel.h"
@@ -57,7 +55,7 @@ private:
     template <bool Full>
     [[gnu::always_inline]] void Step(int32_t step) {
         // The music results wait two steps for the bass results of their frames.
-        const __m128i musicOut = musicLater_;
+        const SamplePair musicOut = musicLater_;
         musicLater_ = musicNext_;
         if (Has<Full>(step, 6)) Mix(step - 6, bass_.Output(), musicOut);
         if (Has<Full>(step, 5)) bass_.Compress();
@@ -85,14 +83,14 @@ private:
         }
     }
 
-    [[gnu::always_inline]] void Mix(int32_t frame, __m128i bassOut, __m128i musicOut) {
+    [[gnu::always_inline]] void Mix(int32_t frame, SamplePair bassOut, SamplePair musicOut) {
         // The copy keeps the bass result, the second path's where there is one value per frame.
         int16_t* bass = copy_ + frame * Stride;
-        bass[0] = static_cast<int16_t>(_mm_cvtsi128_si32(bassOut));
-        bass[kSecond] = static_cast<int16_t>(_mm_cvtsi128_si32(_mm_srli_si128(bassOut, 4)));
+        bass[0] = static_cast<int16_t>(bassOut.First());
+        bass[kSecond] = static_cast<int16_t>(bassOut.Second());
 
         // A mono frame's bass value is the second path's, for both sums.
-        const __m128i bassMix = Stride == 2 ? bassOut : _mm_shuffle_epi32(bassOut, 0x55);
+        const SamplePair bassMix = Stride == 2 ? bassOut : SecondOnBoth(bassOut);
         const MixedFrame out = MixFrame(bassMix, musicOut,
                                         ReadInput(engine_.inputs.inverted), clipCount_);
         int16_t* target = samples_ + frame * Stride;
@@ -111,6 +109,6 @@ private:
     const int32_t frames_;
     int32_t clipCount_;
     int32_t scopePos_;
-    __m128i musicNext_ = _mm_setzero_si128();
-    __m128i musicLater_ = _mm_setzero_si128();
+    SamplePair musicNext_;
+    SamplePair musicLater_;
 };

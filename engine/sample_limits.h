@@ -15,6 +15,12 @@ inline int32_t Clamp16(int32_t value) {
     return value;
 }
 
+// A frame's two values limited to the 16-bit output range.
+struct LimitedPair {
+    int16_t first;
+    int16_t second;
+};
+
 // Like Clamp16, and counts every limited value, the exact limits included.
 inline int32_t Clamp16Counted(int32_t value, int32_t& clipCount) {
     if (value <= kSampleLow) { ++clipCount; return kSampleLow; }

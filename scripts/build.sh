@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Configures and builds the given flavours (native, win64, win32; all three by default).
+# Configures and builds the given flavours (native, win64, win32, aarch64; the first three by default).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 flavours=("$@")
@@ -9,6 +9,7 @@ for flavour in "${flavours[@]}"; do
     native) toolchain=() ;;
     win64) toolchain=(-DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake") ;;
     win32) toolchain=(-DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake") ;;
+    aarch64) toolchain=(-DCMAKE_TOOLCHAIN_FILE="$root/cmake/aarch64-linux-gnu.cmake") ;;
     *) echo "unknown flavour: $flavour" >&2; exit 2 ;;
   esac
   cmake -S "$root" -B "$root/build/$flavour" -G Ninja "${toolchain[@]}" >/dev/null

@@ -12,6 +12,7 @@ packages=(
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64
   wine wine64 fonts-wine xvfb xauth imagemagick debootstrap util-linux mount
   dpkg-dev lintian ffmpeg pipewire pipewire-bin
+  g++-aarch64-linux-gnu qemu-user-static
 )
 
 missing=()

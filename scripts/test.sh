@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Sets up, builds all three flavours and runs every test: native, and the Windows suites of the
-# x86_64 build under wine and of the shipped i686 build under 32-bit wine (scripts/run-i686.sh),
-# each inside a virtual X display. On a machine that cannot run 32-bit x86 programs the i686 build
+# Sets up, builds all four flavours and runs every test: native, the aarch64 engine and plug-in
+# under qemu, and the Windows suites of the x86_64 build under wine and of the shipped i686 build
+# under 32-bit wine (scripts/run-i686.sh), each inside a virtual X display. On a machine that cannot run 32-bit x86 programs the i686 build
 # is still made and checked without running it, and its runtime tests are reported as skipped.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -16,13 +16,16 @@ case $i386_status in
 esac
 
 "$root/scripts/setup.sh"
-"$root/scripts/build.sh" native win64 win32
+"$root/scripts/build.sh" native win64 win32 aarch64
 
 status=0
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
 echo "== native tests"
 ctest --test-dir "$root/build/native" --output-on-failure -j "$(nproc)" | tee -a "$log" || status=1
+
+echo "== aarch64 tests under qemu"
+ctest --test-dir "$root/build/aarch64" --output-on-failure -j "$(nproc)" | tee -a "$log" || status=1
 
 echo "== Windows x86_64 tests under wine"
 export WINEPREFIX="$root/build/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "engine/channel_pair.h"
 #include "engine/mix.h"
 #include "engine/sample_limits.h"
@@ -10,8 +12,8 @@ namespace {
 
 MixedFrame Mix(int32_t bassFirst, int32_t musicFirst, int32_t bassSecond, int32_t musicSecond,
                bool inverted, int32_t& clipCount) {
-    return MixFrame(_mm_setr_epi32(bassFirst, bassSecond, 0, 0),
-                    _mm_setr_epi32(musicFirst, musicSecond, 0, 0), inverted, clipCount);
+    return MixFrame(SamplePair::Of(bassFirst, bassSecond), SamplePair::Of(musicFirst, musicSecond), inverted,
+                    clipCount);
 }
 
 TEST(EngineMix, SumsAtTheLimitsAreWrittenAsTheLimitsAndCounted) {
@@ -47,9 +49,9 @@ TEST(EngineMix, ConversionsTruncateTowardZeroAndCountAtTheLimits) {
     auto convert = [&](double first, double second) {
         const ChannelPair scaled = ChannelPair::Of(first, second);
         const int counted = CountLimited(scaled);
-        const __m128i values = ToSamples(scaled);
-        out[0] = _mm_cvtsi128_si32(values);
-        out[1] = _mm_cvtsi128_si32(_mm_srli_si128(values, 4));
+        const SamplePair values = ToSamples(scaled);
+        out[0] = values.First();
+        out[1] = values.Second();
         return counted;
     };
     EXPECT_EQ(convert(1.9, -1.9), 0);
@@ -64,6 +66,8 @@ TEST(EngineMix, ConversionsTruncateTowardZeroAndCountAtTheLimits) {
     EXPECT_EQ(convert(1e30, -1e30), 2);
     EXPECT_EQ(out[0], 32765);
     EXPECT_EQ(out[1], -32766);
+    EXPECT_EQ(convert(std::nan(""), 0.0), 1);
+    EXPECT_EQ(out[0], -32766);
 }
 
 TEST(EngineMix, TheScalarLimitsMatchTheMix) {
