@@ -60,6 +60,8 @@ int32_t ModifySamples(DspModule*, int16_t* samples, int32_t frames, int32_t bits
 
 void Quit(DspModule*) {
     handOver.StopEngine();
+    // A stop from inside the About window's loop ends it before its owner window goes.
+    CloseAboutWindows();
     if (Form_s != nullptr) {
         // The bypass lets the close through; closing and freeing the window save the settings.
         Form_s->Close();

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <string_view>
 
 #include "tests/win/control_window_fixture.h"
 #include "tests/win/host_plugin_under_test.h"
@@ -184,4 +185,55 @@ TEST(AboutFromConfig, OpensOverTheControlWindowWhenThereIsOne) {
         });
     }
     plugin.StopIfStarted();
+}
+
+namespace {
+
+bool stoppedWithAboutOpen = false;
+
+void CALLBACK StopThePlugin(HWND, UINT, UINT_PTR timer, DWORD) {
+    ::KillTimer(nullptr, timer);
+    stoppedWithAboutOpen = ::FindWindowA(nullptr, "About me") != nullptr;
+    PluginUnderTest::Get().Stop();
+}
+
+BOOL CALLBACK FindAboutButton(HWND child, LPARAM found) {
+    char caption[8] = {};
+    ::GetWindowTextA(child, caption, sizeof caption);
+    if (std::string_view(caption) == "About") *reinterpret_cast<HWND*>(found) = child;
+    return TRUE;
+}
+
+// Rather than wait for ever on a loop that did not end, end it and fail.
+void CALLBACK GiveUp(HWND, UINT, UINT_PTR timer, DWORD) {
+    ::KillTimer(nullptr, timer);
+    ADD_FAILURE() << "the About window's loop went on after the stop";
+    ::PostQuitMessage(0);
+}
+
+}  // namespace
+
+// The player stops the plug-in from its main thread, which is inside the About window's loop.
+TEST(AboutFromConfig, AStopWhileItIsOpenClosesItAndReturnsToTheOpener) {
+    PluginUnderTest& plugin = PluginUnderTest::Get();
+    const std::function<void()> openers[] = {
+        [&plugin] { plugin.Module().Config(&plugin.Module()); },
+        [] {
+            HWND button = nullptr;
+            ::EnumChildWindows(::FindWindowA(nullptr, "Velora Enhancer 0.2"), FindAboutButton,
+                               reinterpret_cast<LPARAM>(&button));
+            ::SendMessageA(::GetParent(button), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+        },
+    };
+    for (const auto& open : openers) {
+        plugin.StartIfStopped();
+        stoppedWithAboutOpen = false;
+        ::SetTimer(nullptr, 0, 300, StopThePlugin);
+        const UINT_PTR giveUp = ::SetTimer(nullptr, 0, 5000, GiveUp);
+        open();
+        ::KillTimer(nullptr, giveUp);
+        EXPECT_TRUE(stoppedWithAboutOpen);
+        EXPECT_EQ(::FindWindowA(nullptr, "About me"), nullptr);
+        EXPECT_EQ(::FindWindowA(nullptr, "Velora Enhancer 0.2"), nullptr);
+    }
 }
