@@ -67,14 +67,3 @@ TEST(HostPaths, ALibraryLoadedFromAnotherFolderKeepsItsSettingsBesideThePlayer) 
     EXPECT_NE(::GetFileAttributesA(playerSettings.c_str()), INVALID_FILE_ATTRIBUTES)
         << "no settings beside the player";
 }
-
-// A program folder that cannot be written (here: one that does not exist) gives way to the settings
-// file the player reports, with the presets beside it; without an answer it stays.
-TEST(HostPaths, AFolderThatCannotBeWrittenGivesWayToThePlayersOwnSettingsFile) {
-    const std::string profile = "C:\\users\\listener\\Application Data\\Winamp\\";
-    const PlayerWindow player(profile + "winamp.ini");
-    const PlayerFiles files = LocatePlayerFiles("C:\\no such folder\\", player.Handle());
-    EXPECT_EQ(files.settingsPath, profile + "winamp.ini");
-    EXPECT_EQ(files.presetFolder, profile + "plugins\\Velora\\");
-    EXPECT_EQ(LocatePlayerFiles("C:\\no such folder\\", nullptr).settingsPath, "C:\\no such folder\\winamp.ini");
-}
