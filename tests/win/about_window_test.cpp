@@ -86,6 +86,14 @@ void ExpectShowsPicture(HWND window, TImage& image, int x, int y, const char* wh
     EXPECT_EQ(ScreenPixel(window, x, y), image.Picture().PixelAt(x - image.Left(), y - image.Top())) << where;
 }
 
+// Presses the "About" button among the children enumerated, as a click tells the button's parent.
+BOOL CALLBACK ClickAbout(HWND child, LPARAM) {
+    char caption[8] = {};
+    if (::GetWindowTextA(child, caption, sizeof caption) && std::string_view(caption) == "About")
+        ::SendMessageA(::GetParent(child), WM_COMMAND, BN_CLICKED << 16, reinterpret_cast<LPARAM>(child));
+    return TRUE;
+}
+
 }  // namespace
 
 TEST(AboutWindow, OpensAtItsPlaceQuicklyAndKeepsItsSize) {
@@ -187,19 +195,7 @@ TEST(AboutFromConfig, OpensOverTheControlWindowWhenThereIsOne) {
     plugin.StopIfStarted();
 }
 
-namespace {
-
-BOOL CALLBACK ClickAbout(HWND child, LPARAM) {
-    char caption[8] = {};
-    if (::GetWindowTextA(child, caption, sizeof caption) && std::string_view(caption) == "About")
-        ::SendMessageA(::GetParent(child), WM_COMMAND, BN_CLICKED << 16, reinterpret_cast<LPARAM>(child));
-    return TRUE;
-}
-
-}  // namespace
-
-// The player stops the plug-in from its main thread, inside the About window's loop; a loop that
-// went on would hold the test until the suite's time-out.
+// The player stops the plug-in from its main thread, inside the About window's loop.
 TEST(AboutFromConfig, AStopWhileItIsOpenClosesItAndReturnsToTheConfigureEntryOrTheAboutButton) {
     PluginUnderTest& plugin = PluginUnderTest::Get();
     for (const bool fromButton : {false, true}) {

@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# End to end under wine: where the player's folder cannot be written, the plug-in keeps its settings
-# in the settings file the player reports and takes the player's output buffer from there as the
-# scope's delay. A read-only bind mount in a private mount namespace makes the folder read-only for
-# root too, who writes through file modes.
+# End to end under wine: where the player's folder cannot be written (a read-only bind mount in a
+# private mount namespace, as root writes through file modes), the plug-in keeps its settings in the
+# settings file the player reports and takes the player's output buffer from there as the delay.
 # usage: read_only_player_folder.sh WINE STANDIN.exe PLUGIN.dll WORKDIR
 set -euo pipefail
 export wine=$1 standin=$2 plugin=$3 work=$4
