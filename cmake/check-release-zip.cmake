@@ -1,5 +1,7 @@
 # Checks the release zip as a user receives it: unpacked, it holds its folder with the plug-in, which
-# passes check-dll.cmake and carries its version block, and the install note, nothing else.
+# passes check-dll.cmake and carries its version block, the install note, the licence, the
+# third-party notices and the folder Velora with the factory presets of the folder PRESETS, nothing
+# else.
 if(NOT EXISTS "${ZIP}")
   message(FATAL_ERROR "${ZIP} is missing: build the target release_zip")
 endif()
@@ -8,8 +10,14 @@ file(ARCHIVE_EXTRACT INPUT "${ZIP}" DESTINATION "${UNPACKED}")
 get_filename_component(folder "${ZIP}" NAME_WLE)
 file(GLOB_RECURSE files RELATIVE "${UNPACKED}" "${UNPACKED}/*")
 list(SORT files)
-if(NOT files STREQUAL "${folder}/INSTALL.txt;${folder}/dsp_vlra.dll")
-  message(FATAL_ERROR "${ZIP} must hold ${folder}/ with dsp_vlra.dll and INSTALL.txt only, holds: ${files}")
+file(GLOB presets RELATIVE "${PRESETS}" "${PRESETS}/*.velora")
+set(expected "${folder}/INSTALL.txt" "${folder}/LICENSE" "${folder}/THIRD-PARTY.txt" "${folder}/dsp_vlra.dll")
+foreach(preset IN LISTS presets)
+  list(APPEND expected "${folder}/Velora/${preset}")
+endforeach()
+list(SORT expected)
+if(NOT presets OR NOT files STREQUAL expected)
+  message(FATAL_ERROR "${ZIP} must hold ${expected}, holds: ${files}")
 endif()
 
 set(DLL "${UNPACKED}/${folder}/dsp_vlra.dll")
@@ -38,12 +46,18 @@ foreach(pair IN ITEMS "FileVersion=${VERSION}" "ProductVersion=${VERSION}"
   endif()
 endforeach()
 
-# Notepad shows the note's lines only when each ends in CR LF (CMake text loses the CRs).
-file(READ "${UNPACKED}/${folder}/INSTALL.txt" note)
-file(READ "${UNPACKED}/${folder}/INSTALL.txt" note_hex HEX)
-string(REGEX REPLACE "(..)" " \\1" note_bytes "${note_hex}")
-string(REPLACE " 0d 0a" "" bytes_without_crlf "${note_bytes}")
-if(bytes_without_crlf MATCHES " 0a" OR NOT note MATCHES "dsp_vlra\\.dll")
-  message(FATAL_ERROR "INSTALL.txt must name dsp_vlra.dll and end every line in CR LF")
-endif()
-message(STATUS "${ZIP}: the plug-in with its version block ${VERSION} and the install note")
+# Notepad shows a text's lines only when each ends in CR LF (CMake text loses the CRs). Each text
+# says what it must: the note names the plug-in, the others the licences' required words.
+foreach(text_and_words "INSTALL.txt;dsp_vlra\\.dll" "LICENSE;MIT License"
+                       "THIRD-PARTY.txt;based in part on the work of the Independent JPEG Group")
+  list(GET text_and_words 0 text)
+  list(GET text_and_words 1 words)
+  file(READ "${UNPACKED}/${folder}/${text}" content)
+  file(READ "${UNPACKED}/${folder}/${text}" content_hex HEX)
+  string(REGEX REPLACE "(..)" " \\1" content_bytes "${content_hex}")
+  string(REPLACE " 0d 0a" "" bytes_without_crlf "${content_bytes}")
+  if(bytes_without_crlf MATCHES " 0a" OR NOT content MATCHES "${words}")
+    message(FATAL_ERROR "${text} must say \"${words}\" and end every line in CR LF")
+  endif()
+endforeach()
+message(STATUS "${ZIP}: the plug-in with its version block ${VERSION}, the install note and the licences")

@@ -34,6 +34,16 @@ std::string AudioPortName(const PluginVariant& variant, bool output, int32_t cha
     return std::string(channel == 0 ? "Left" : "Right") + (output ? " out" : " in");
 }
 
+std::string PortGroupUri(const PluginVariant& variant, std::string_view group) {
+    return std::string(variant.uri) + ":group:" + std::string(group);
+}
+
+std::string PageGroupSymbol(std::string_view page) {
+    std::string symbol(page);
+    for (char& c : symbol) c = AsciiLower(c);
+    return symbol;
+}
+
 std::string ControlPortSymbol(const EngineInputInfo& input) {
     const std::string_view key = input.key;
     return key == "3d" ? "wide3d" : std::string(key);

@@ -87,8 +87,10 @@ std::string PresetUri(std::string_view name) {
     return uri;
 }
 
-std::string PresetManifest(std::span<const Lv2Preset> presets) {
-    std::string text = kPrefixes;
+std::string PresetManifest(std::span<const Lv2Preset> presets) { return kPrefixes + PresetManifestStatements(presets); }
+
+std::string PresetManifestStatements(std::span<const Lv2Preset> presets) {
+    std::string text;
     for (const Lv2Preset& preset : presets) {
         text += PresetHead(preset);
         text += "    rdfs:seeAlso <" + std::string(kPresetDescriptionFile) + "> .\n\n";

@@ -25,4 +25,7 @@ std::string PresetUri(std::string_view name);
 
 // manifest.ttl names each preset and the plug-ins it applies to; presets.ttl holds the values.
 std::string PresetManifest(std::span<const Lv2Preset> presets);
+// The manifest's statements alone, for a manifest that also names other things; they use the
+// prefixes lv2:, pset: and rdfs:.
+std::string PresetManifestStatements(std::span<const Lv2Preset> presets);
 std::string PresetDescriptions(std::span<const Lv2Preset> presets);

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs every system package the build and the tests need, the i386 root in which the win32
-# flavour's tests run and the libjpeg-turbo source the Windows builds compile. Safe to run again.
+# Installs every system package the build and the tests need, the libjpeg-turbo source the Windows
+# builds compile, the Debian 12 root the package test installs into and, where this machine runs
+# 32-bit x86 programs, the i386 root in which the win32 flavour's tests run. Safe to run again.
 set -euo pipefail
 
 packages=(
@@ -10,7 +11,7 @@ packages=(
   lv2-dev liblilv-dev lilv-utils sordi
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64
   wine wine64 fonts-wine xvfb xauth imagemagick debootstrap util-linux mount
-  dpkg-dev
+  dpkg-dev lintian ffmpeg pipewire pipewire-bin
 )
 
 missing=()
@@ -24,5 +25,11 @@ if [ ${#missing[@]} -gt 0 ]; then
   apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
 
-"$(dirname "$0")/fetch-libjpeg-source.sh"
-"$(dirname "$0")/make-i686-root.sh"
+scripts=$(dirname "$0")
+"$scripts/fetch-libjpeg-source.sh"
+"$scripts/make-deb-test-root.sh"
+if reason=$("$scripts/runs-i386.sh"); then
+  "$scripts/make-i686-root.sh"
+else
+  echo "Not building the 32-bit wine root: $reason; the 32-bit runtime tests will be skipped."
+fi

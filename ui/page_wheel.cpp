@@ -2,6 +2,16 @@
 
 #include <cmath>
 
+namespace {
+
+// In 64 bits: a corrupt stored page can be any 32-bit value, and the negation or the successor
+// of one at either end overflows 32 bits.
+float RestingAngle(int32_t page, float quarterTurn) {
+    return static_cast<float>(-int64_t{page} * double{quarterTurn});
+}
+
+}  // namespace
+
 WheelPoint PagePanelPlace(float wheelAngle, int slot, float quarterTurn) {
     const double angle = static_cast<double>(wheelAngle) + slot * static_cast<double>(quarterTurn);
     return {static_cast<int>(std::trunc(242 - 210 * std::cos(angle))),
@@ -22,16 +32,16 @@ const char* PageName(int32_t pageIndex) {
 
 void PageWheel::Rest(int32_t page) {
     pageIndex = page;
-    wheelAngle = static_cast<float>(-pageIndex * static_cast<double>(quarterTurn));
+    wheelAngle = RestingAngle(pageIndex, quarterTurn);
     wheelStep = 0;
     animTicksLeft = 1;
 }
 
 void PageWheel::StartTurn(bool next) {
-    wheelAngle = static_cast<float>(-pageIndex * static_cast<double>(quarterTurn));
+    wheelAngle = RestingAngle(pageIndex, quarterTurn);
     wheelStep = next ? quarterTurn / 10 : quarterTurn / -10;
     // The remainder takes the dividend's sign, as a stored page outside 0..3 needs.
-    pageIndex = (pageIndex + (next ? 3 : 1)) % kPageCount;
+    pageIndex = static_cast<int32_t>((int64_t{pageIndex} + (next ? 3 : 1)) % kPageCount);
     animTicksLeft = kTurnTicks;
 }
 

@@ -37,6 +37,9 @@ int32_t ScopeClock::FrameStart(int32_t blockStart, int32_t sampleRate, int32_t d
     // player's (or a corrupt one) give a start in the ring rather than an overflowed product.
     const int64_t entries = (int64_t{delayMs} - 100) * sampleRate;
     auto start = static_cast<int64_t>(std::trunc(blockStart - entries / 500.0));
+    // Back to the start of the frame that holds the computed entry: an odd start would draw the
+    // second channel as the first trace.
+    start -= start & 1;
     if (lastBlockStart == blockStart) start += 2 * int64_t{width};
     lastBlockStart = blockStart;
     if (start < 0) start += kScopeLastPair;

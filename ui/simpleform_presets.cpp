@@ -29,8 +29,13 @@ void TForm_s::presetboxSelect(TObject*) {
     if (presetbox->ItemIndex() < 0) return;
     const std::string file = presetFolder + presetbox->SelectedText() + kPresetExtension;
     // A path cut to the limit would name another file, and its missing keys would zero
-    // every slider.
-    if (file.size() > kMaxPath) return;
+    // every slider. Refused, the name is no longer selected, and "Delete" has no file to remove.
+    if (file.size() > kMaxPath) {
+        presetbox->SetItemIndex(-1);
+        ComboBox1->SetItemIndex(-1);
+        currentPreset.clear();
+        return;
+    }
     currentPreset = file;
     const auto inputs = EngineInputTable();
     for (int index = 0; index < kSliderCount; ++index)
@@ -50,13 +55,16 @@ void TForm_s::Button1Click(TObject*) {
 
 void TForm_s::SaveAsChosen(bool confirmed) {
     const std::string& chosen = SaveDialog1->FileName();
+    bool written = true;
     // A longer path would be cut into another file's name: nothing is written then.
     if (confirmed && chosen.size() <= kMaxPath) {
         currentPreset = chosen;
         for (const char* key : PresetKeys())
-            WritePresetValue(currentPreset, key, GetEngineInput(inputs_, *FindEngineInput(key)));
+            written = written && WritePresetValue(currentPreset, key, GetEngineInput(inputs_, *FindEngineInput(key)));
     }
     RefreshPresetLists();
+    // A file that did not take the settings in use holds others: selecting it would apply them.
+    if (!written) return;
     for (int index = 0; index < presetbox->ItemCount(); ++index) {
         if (SameIgnoringAsciiCase(presetFolder + presetbox->Item(index) + kPresetExtension, chosen))
             presetbox->SetItemIndex(index);

@@ -1,7 +1,8 @@
 // The settings section into the controls and back. Loading moves every control one step away
 // from its stored value and then onto it, so every change handler runs with the stored value
-// even where the control already showed it. The engine plays on meanwhile: the step away moves
-// the controls only, never the engine's inputs, so a reload is never heard.
+// even where the control already showed it; the oscilloscope's controls go straight to their
+// stored values and apply them. The engine plays on meanwhile: the step away moves the controls
+// only, never the engine's inputs, so a reload is never heard.
 
 #include <climits>
 #include <cstring>
@@ -24,18 +25,27 @@ void TForm_s::LoadSettings() {
             const int32_t stored = Stored(inputs[index].key);
             trackBars_[index]->SetPosition(away ? OneBelow(stored) : stored);
         }
-        const int32_t rate = Stored("timer");
-        TrackBar_t->SetPosition(away ? OneBelow(rate) : rate);
     }
+    // A stored rate the slider already shows (4, where it rests from its construction) reports
+    // nothing: the rate is applied all the same.
+    TrackBar_t->SetPosition(Stored("timer"));
+    TrackBar_tChange(TrackBar_t);
     Edit1->SetText(std::to_string(Stored("delay")));
     RefreshDelayField();
+    // Ticked even for a moment, "Auto detection" would put the player's buffer length over the
+    // delay the user chose: the box goes straight to its stored state, and detection runs only
+    // when that state is on.
+    const bool autoDetectStored = Stored("autodetect") != 0;
+    if (CheckBox1->Checked() == autoDetectStored)
+        CheckBox1Click(CheckBox1);
+    else
+        CheckBox1->SetChecked(autoDetectStored);
     const auto step = [this](TCheckBox* box, const char* key, bool away) {
         const int32_t stored = Stored(key);
         box->SetChecked(away ? stored != 1 : stored != 0);
     };
     for (const bool away : {true, false}) {
         steppingAway_ = away;
-        step(CheckBox1, "autodetect", away);
         for (const auto& [box, key] : PresetSwitches()) step(box, key, away);
     }
     CheckBox_i->SetChecked(Stored("inverted") != 0);

@@ -11,7 +11,7 @@ foreach(case "home;${SCRATCH}/home;${SCRATCH}/home/.lv2" "system;${SCRATCH}/usr;
   if(NOT result EQUAL 0)
     message(FATAL_ERROR "cmake --install --prefix ${prefix} failed")
   endif()
-  foreach(file manifest.ttl velora.ttl velora.so)
+  foreach(file manifest.ttl velora.ttl presets.ttl velora.so)
     if(NOT EXISTS "${lv2_folder}/velora.lv2/${file}")
       message(FATAL_ERROR "cmake --install --prefix ${prefix} did not install ${lv2_folder}/velora.lv2/${file}")
     endif()

@@ -97,11 +97,15 @@ Lv2Render RenderWithLilv(const Lv2RenderRequest& request, const std::vector<floa
         lilv_state_emit_port_values(state, SetPresetValue, &target);
         lilv_state_free(state);
     }
-    for (const auto& [symbol, value] : request.values) {
-        const LilvPort* port = lilv_plugin_get_port_by_symbol(plugin, world.Node(lilv_new_string(lilv, symbol.c_str())));
-        if (port == nullptr) throw std::runtime_error("unknown port " + symbol);
-        controls[lilv_port_get_index(plugin, port)] = value;
-    }
+    auto setValues = [&](const PortValues& values) {
+        for (const auto& [symbol, value] : values) {
+            const LilvPort* port =
+                lilv_plugin_get_port_by_symbol(plugin, world.Node(lilv_new_string(lilv, symbol.c_str())));
+            if (port == nullptr) throw std::runtime_error("unknown port " + symbol);
+            controls[lilv_port_get_index(plugin, port)] = value;
+        }
+    };
+    setValues(request.values);
 
     const LV2_Feature mapFeature{LV2_URID__map, urids.Feature()};
     const LV2_Feature* features[] = {&mapFeature, nullptr};
@@ -137,19 +141,25 @@ Lv2Render RenderWithLilv(const Lv2RenderRequest& request, const std::vector<floa
     render.samples.resize(samples.size());
     for (size_t done = 0; done < frames; done += request.blockFrames) {
         const size_t count = std::min<size_t>(request.blockFrames, frames - done);
+        for (const auto& [frame, values] : request.changes) {
+            if (frame == done) setValues(values);
+        }
         for (int32_t channel = 0; channel < channels; ++channel) {
             for (size_t frame = 0; frame < count; ++frame) {
                 buffers[inputs[channel]][frame] = samples[(done + frame) * channels + channel];
             }
         }
         lilv_instance_run(instance, static_cast<uint32_t>(count));
+        if (request.emptyRuns) lilv_instance_run(instance, 0);
         for (int32_t channel = 0; channel < channels; ++channel) {
             for (size_t frame = 0; frame < count; ++frame) {
                 render.samples[(done + frame) * channels + channel] = buffers[outputs[channel]][frame];
             }
         }
         if (done == 0) render.latency = controls[latencyPort];
-        render.peakClipLevel = std::max(render.peakClipLevel, controls[lilv_port_get_index(plugin, clipPort)]);
+        const float clipLevel = controls[lilv_port_get_index(plugin, clipPort)];
+        render.peakClipLevel = std::max(render.peakClipLevel, clipLevel);
+        render.clipLevels.emplace_back(done + count, clipLevel);
     }
     lilv_instance_deactivate(instance);
     lilv_instance_free(instance);

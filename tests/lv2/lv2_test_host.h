@@ -14,6 +14,7 @@ struct Lv2Render {
     std::vector<float> samples;  // interleaved
     float latency = -1;          // the latency port after the first block
     float peakClipLevel = 0;     // the highest the clip meter port showed
+    std::vector<std::pair<size_t, float>> clipLevels;  // the clip meter after each block, by its end frame
 };
 
 struct Lv2RenderRequest {
@@ -24,6 +25,8 @@ struct Lv2RenderRequest {
     uint32_t blockFrames = 576;
     std::string presetUri;  // applied first, when given
     PortValues values;      // then these, by port symbol
+    std::vector<std::pair<size_t, PortValues>> changes;  // set before the block that starts at that frame
+    bool emptyRuns = false;                              // run(0) after every block
 };
 
 Lv2Render RenderWithLilv(const Lv2RenderRequest& request, const std::vector<float>& samples);

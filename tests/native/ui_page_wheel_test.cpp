@@ -42,7 +42,7 @@ TEST(PageWheel, StoredPagesOutsideTheFourKeepTheRemainderRule) {
     EXPECT_EQ(PageName(4), nullptr);
     EXPECT_EQ(PageName(-1), nullptr);
     const std::tuple<int, bool, int> cases[] = {
-        {5, true, 0}, {-1, true, 2}, {-1, false, 0}, {-3, false, -2}, {6, false, 3}};
+        {5, true, 0}, {-1, true, 2}, {-1, false, 0}, {-3, false, -2}, {6, false, 3}, {INT32_MAX, true, 2}, {INT32_MIN, true, -1}};
     for (const auto& [stored, next, turnedTo] : cases) {
         PageWheel wheel;
         wheel.Rest(stored);

@@ -24,6 +24,7 @@ TEST(ScopeFrame, StartsTheDelayLessOneTenthOfASecondBeforeTheLatestBlock) {
         // One second of frames (88,200 entries) earlier, wrapping below 0.
         {1000, 44100, 1100, false, 1000 - 88200 + 1000000},
         {200000, 44100, 1100, false, 200000 - 88200},
+        {5000, 44100, 105, false, 5000 - 442},  // 220.5 frames: the frame holding the computed entry
         // Paused: the stretch 2 x W entries later, wrapping above 1,000,001.
         {5000, 44100, 100, true, 5000 + 2 * kWidth},
         {999900, 44100, 100, true, 999900 + 2 * kWidth - 1000000},

@@ -78,6 +78,12 @@ TEST_F(WindowPresets, SaveAsWritesTheTwentyOneKeysSelectsAndKeepsForeignLines) {
     EXPECT_EQ(form->presetbox->SelectedText() + form->ComboBox1->SelectedText(), "PartyParty");
     EXPECT_EQ(currentPreset, presetFolder + "Party.velora");
     EXPECT_EQ(InputValues(), values);
+
+    const HANDLE holder = ::CreateFileA(currentPreset.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, 0);
+    form->TrackBar(1)->SetPosition(7);
+    SaveAs("Party");
+    ::CloseHandle(holder);
+    EXPECT_EQ(ReadInput(inputs.bassagc), 7) << "a file that cannot be written is not applied";
 }
 
 TEST_F(WindowPresets, PlaceholderItemsAndNamesTooLongForAPathSelectNothingAndChangeNothing) {
@@ -91,10 +97,12 @@ TEST_F(WindowPresets, PlaceholderItemsAndNamesTooLongForAPathSelectNothingAndCha
 
     SaveAs(std::string(300, 'x'));
     EXPECT_EQ(form->presetbox->ItemCount(), 0);
+    currentPreset = presetFolder + "Rock.velora";
     form->presetbox->AddItem(std::string(260, 'y'));
     form->presetbox->SetItemIndex(0);
     form->presetboxSelect(form->presetbox);
     EXPECT_EQ(InputValues(), values);
+    EXPECT_EQ(form->presetbox->ItemIndex(), -1) << "\"Delete\" would remove the preset applied before";
     EXPECT_TRUE(currentPreset.empty());
 }
 

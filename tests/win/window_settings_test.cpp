@@ -79,12 +79,13 @@ TEST_F(WindowSettings, AnUnwritableSettingsFileLeavesTheFileAloneAndTheSoundAudi
 }
 
 TEST_F(WindowSettings, HideAndShowAndARestartBringBackEveryValue) {
+    WriteText(settingsPath, "[winamp]\r\noutname=out_ds.dll\r\n[out_ds]\r\ncfg_buf_ms=700\r\n");
     Show();
     for (int number = 1; number <= kSliderCount; ++number) form->TrackBar(number)->SetPosition(number * 6 - 3);
     for (TCheckBox* box : {form->CheckBox_double, form->CheckBox_soft, form->CheckBox_stereo, form->CheckBox_wf,
                            form->CheckBox_loudness, form->CheckBox_i})
         box->SetChecked(!box->Checked());
-    form->TrackBar_t->SetPosition(60);
+    form->TrackBar_t->SetPosition(4);
     form->CheckBox1->SetChecked(false);
     form->Edit1->SetText("2500");
     form->Timer1Timer(nullptr);
@@ -102,7 +103,7 @@ TEST_F(WindowSettings, HideAndShowAndARestartBringBackEveryValue) {
     EXPECT_EQ(form->MyKnob22->Position(), 16 * 6 - 3);
     EXPECT_EQ((std::vector<int>{form->refreshRate, static_cast<int>(form->Timer_osc->Interval()), form->scopeDelay,
                                 form->autoDetect, form->wheel.pageIndex, form->Left(), form->Top()}),
-              (std::vector<int>{60, 16, 2500, 0, 3, 40, 50}));
+              (std::vector<int>{4, 250, 2500, 0, 3, 40, 50}));
     EXPECT_EQ(form->Edit1->Text(), "2500");
 }
 
