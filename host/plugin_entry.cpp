@@ -6,8 +6,8 @@
 #include <new>
 
 #include "host/dsp_records.h"
-#include "host/executable_folder.h"
 #include "host/host_values.h"
+#include "settings/player_files.h"
 #include "ui/Unit_about.h"
 #include "ui/simpleform.h"
 
@@ -33,9 +33,9 @@ void Config(DspModule*) { OpenAboutWindow(Form_s); }
 int32_t Init(DspModule* record) {
     handOver.HoldEngine();
     ::Sleep(200);
-    const std::string hostFolder = ExecutableFolder();
-    settingsPath = SettingsPathIn(hostFolder);
-    presetFolder = PresetFolderIn(hostFolder);
+    const PlayerFiles files = LocatePlayerFiles(ExecutableFolder(), record->hwndParent);
+    settingsPath = files.settingsPath;
+    presetFolder = files.presetFolder;
     hostWindow = record->hwndParent;
     Form_s = new TForm_s(engine.inputs, engine.display, handOver.engineBypass);
     // Owned by the player's window: above it, and minimised and destroyed with it.
@@ -60,6 +60,8 @@ int32_t ModifySamples(DspModule*, int16_t* samples, int32_t frames, int32_t bits
 
 void Quit(DspModule*) {
     handOver.StopEngine();
+    // A stop from inside the About window's loop ends it before its owner window goes.
+    CloseAboutWindows();
     if (Form_s != nullptr) {
         // The bypass lets the close through; closing and freeing the window save the settings.
         Form_s->Close();

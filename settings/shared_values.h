@@ -4,6 +4,6 @@
 
 #include <string>
 
-extern std::string settingsPath;   // the player's "winamp.ini"
-extern std::string presetFolder;   // "plugins\Velora\" below the player's folder, with the backslash
+extern std::string settingsPath;   // the player's "winamp.ini" (LocatePlayerFiles)
+extern std::string presetFolder;   // "plugins\Velora\" beside it, with the backslash
 extern std::string currentPreset;  // the preset file last applied or saved; empty at start

@@ -2,6 +2,7 @@
 // WAV file through it block by block from an audio thread, at once or at the pace of the audio, and
 // writes the processed samples. Settings
 // given with --set go into the player's settings file first, where the plug-in's window loads them.
+// As the player's settings file it reports winamp.ini in its own folder, or the file given with --ini.
 
 #include <cstdio>
 #include <exception>
@@ -21,9 +22,9 @@ int main(int argc, char** argv) {
     try {
         const StandinArguments parsed = ParseStandinArguments(arguments);
         PcmAudio audio = ReadWavFile(parsed.inputPath);
-        StorePlayerSettings(parsed.settings);
+        const PlayerWindow window(parsed.settingsFile);
+        StorePlayerSettings(parsed.settings, window.Handle());
         const PluginLibrary plugin(parsed.pluginPath);
-        const PlayerWindow window;
         const StartedModule started(plugin.Module(), window.Handle(), plugin.Instance());
         const BlockPace pace = parsed.realtime ? BlockPace::kRealtime : BlockPace::kAtOnce;
         PlayThroughModule(plugin.Module(), audio, parsed.blockFrames, pace, window.Handle());

@@ -2,13 +2,13 @@
 
 #include <stdexcept>
 
-#include "host/executable_folder.h"
+#include "settings/player_files.h"
 #include "settings/settings_section.h"
 #include "settings/shared_values.h"
 
-void StorePlayerSettings(std::span<const StoredSetting> settings) {
+void StorePlayerSettings(std::span<const StoredSetting> settings, HWND playerWindow) {
     if (settings.empty()) return;
-    settingsPath = SettingsPathIn(ExecutableFolder());
+    settingsPath = LocatePlayerFiles(ExecutableFolder(), playerWindow).settingsPath;
     const bool saved = ReadSetting(kMarkerKey) == kMarkerValue;
     if (!saved) WriteDefaults();
     for (const StoredSetting& setting : settings) {

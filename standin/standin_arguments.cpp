@@ -50,6 +50,9 @@ StandinArguments ParseStandinArguments(std::span<const std::string_view> argumen
         } else if (argument == "--set") {
             if (i + 1 == arguments.size()) throw UsageError("--set needs KEY=VALUE");
             parsed.settings.push_back(ParseStoredSetting(arguments[++i]));
+        } else if (argument == "--ini") {
+            if (i + 1 == arguments.size()) throw UsageError("--ini needs a file");
+            parsed.settingsFile = arguments[++i];
         } else if (argument.starts_with("--")) {
             throw UsageError("unknown option '" + std::string(argument) + "'");
         } else {

@@ -1,6 +1,6 @@
 #pragma once
 // The stand-in player's command line:
-// velora-standin PLUGIN.dll IN.wav OUT.wav [--block FRAMES] [--realtime] [--set KEY=VALUE]...
+// velora-standin PLUGIN.dll IN.wav OUT.wav [--block FRAMES] [--realtime] [--set KEY=VALUE]... [--ini FILE]
 
 #include <cstdint>
 #include <span>
@@ -13,7 +13,8 @@
 inline constexpr int32_t kPlayerBlockFrames = 576;
 
 inline constexpr char kStandinUsage[] =
-    "usage: velora-standin PLUGIN.dll IN.wav OUT.wav [--block FRAMES] [--realtime] [--set KEY=VALUE]...";
+    "usage: velora-standin PLUGIN.dll IN.wav OUT.wav [--block FRAMES] [--realtime] [--set KEY=VALUE]... "
+    "[--ini FILE]";
 
 // One key of the player's settings section, written before the plug-in starts.
 struct StoredSetting {
@@ -28,6 +29,7 @@ struct StandinArguments {
     int32_t blockFrames = kPlayerBlockFrames;
     bool realtime = false;  // each block no sooner than its start time in the audio, as a player plays
     std::vector<StoredSetting> settings;  // in the order given
+    std::string settingsFile;  // the settings file the player reports using; empty: its own folder's
 };
 
 // A command line that names no run; the message says what is wrong with it.

@@ -169,8 +169,9 @@ int TForm::ShowModal() {
         ::TranslateMessage(&message);
         ::DispatchMessageA(&message);
     }
-    // The owner is enabled before this form hides, so the system gives it the activation back.
-    if (ownerWasEnabled) ::EnableWindow(owner, TRUE);
+    // The owner is enabled before this form hides, so the system gives it the activation back; an
+    // owner the form was taken from meanwhile is no longer its to enable.
+    if (ownerWasEnabled && ParentWindow() == owner) ::EnableWindow(owner, TRUE);
     Hide();
     modal_ = false;
     return modalResult_;

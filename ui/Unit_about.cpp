@@ -1,10 +1,15 @@
 #include "ui/Unit_about.h"
 
+#include <vector>
+
 #include "resources/resource_ids.h"
 #include "toolkit/jpeg_resource.h"
 #include "toolkit/module_instance.h"
 
 namespace {
+
+// The About windows whose loop runs, the innermost last.
+std::vector<TForm_a*> openAboutWindows;
 
 constexpr int kOutsideWidth = 349;
 constexpr int kOutsideHeight = 288;
@@ -50,7 +55,7 @@ TLabel* AddCaption(TForm_a* form, const RECT& bounds, TColor color, const char* 
 
 }  // namespace
 
-TForm_a::TForm_a(TForm* owner) : TForm(owner) {
+TForm_a::TForm_a(TForm* owner) : TForm(nullptr) {
     BeginLoading();
     SetName("Form_a");
     SetCaption("About me");
@@ -82,6 +87,15 @@ TForm_a::TForm_a(TForm* owner) : TForm(owner) {
 
 void OpenAboutWindow(TForm* owner) {
     auto* Form_a = new TForm_a(owner);
+    openAboutWindows.push_back(Form_a);
     Form_a->ShowModal();
+    openAboutWindows.pop_back();
     delete Form_a;
+}
+
+void CloseAboutWindows() {
+    for (TForm_a* form : openAboutWindows) {
+        form->SetParentWindow(nullptr);
+        form->Close();
+    }
 }

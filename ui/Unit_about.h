@@ -9,7 +9,8 @@
 
 class TForm_a : public TForm {
 public:
-    // Owned by the control window, over which it shows; `owner` may be null.
+    // Shown over the control window, `owner`, which may be null. It is not one of the control
+    // window's components: a stop that frees the control window during its loop leaves it whole.
     explicit TForm_a(TForm* owner);
 
     TMemo* Memo1 = nullptr;
@@ -22,3 +23,7 @@ public:
 // Makes a new About window over `owner` (the control window, or none), shows it modally and frees
 // it once it is closed; being new, it always opens scrolled to the top.
 void OpenAboutWindow(TForm* owner);
+
+// Ends the loop of every open About window and takes it from its owner window, which may be freed
+// now; each closes and is freed as its opener returns. The player's stop runs inside that loop.
+void CloseAboutWindows();

@@ -3,9 +3,9 @@
 
 #include <windows.h>
 
-#include "host/host_paths.h"
 #include "settings/ascii_case.h"
 #include "settings/engine_input_table.h"
+#include "settings/player_paths.h"
 #include "settings/preset_file.h"
 #include "settings/shared_values.h"
 #include "ui/preset_folder.h"

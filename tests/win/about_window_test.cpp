@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <string_view>
 
 #include "tests/win/control_window_fixture.h"
 #include "tests/win/host_plugin_under_test.h"
@@ -83,6 +84,14 @@ double Variance(TBitmap& picture) {
 // A point of a picture as the window shows it, and the picture's own pixel there.
 void ExpectShowsPicture(HWND window, TImage& image, int x, int y, const char* where) {
     EXPECT_EQ(ScreenPixel(window, x, y), image.Picture().PixelAt(x - image.Left(), y - image.Top())) << where;
+}
+
+// Presses the "About" button among the children enumerated, as a click tells the button's parent.
+BOOL CALLBACK ClickAbout(HWND child, LPARAM) {
+    char caption[8] = {};
+    if (::GetWindowTextA(child, caption, sizeof caption) && std::string_view(caption) == "About")
+        ::SendMessageA(::GetParent(child), WM_COMMAND, BN_CLICKED << 16, reinterpret_cast<LPARAM>(child));
+    return TRUE;
 }
 
 }  // namespace
@@ -184,4 +193,17 @@ TEST(AboutFromConfig, OpensOverTheControlWindowWhenThereIsOne) {
         });
     }
     plugin.StopIfStarted();
+}
+
+// The player stops the plug-in from its main thread, inside the About window's loop.
+TEST(AboutFromConfig, AStopWhileItIsOpenClosesItAndReturnsToTheConfigureEntryOrTheAboutButton) {
+    PluginUnderTest& plugin = PluginUnderTest::Get();
+    for (const bool fromButton : {false, true}) {
+        plugin.StartIfStopped();
+        WhileOpen([&plugin, fromButton] {
+            fromButton ? void(::EnumChildWindows(::FindWindowA(nullptr, "Velora Enhancer 0.2"), ClickAbout, 0))
+                       : plugin.Module().Config(&plugin.Module());
+        }, 1, [&plugin](HWND) { plugin.Stop(); });
+        EXPECT_EQ(::FindWindowA(nullptr, "Velora Enhancer 0.2"), nullptr);
+    }
 }

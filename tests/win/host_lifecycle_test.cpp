@@ -11,7 +11,7 @@
 
 #include <gtest/gtest.h>
 
-#include "host/executable_folder.h"
+#include "settings/player_files.h"
 #include "tests/win/host_plugin_under_test.h"
 
 namespace {

@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "host/executable_folder.h"
+#include "settings/player_files.h"
 #include "tests/win/host_plugin_under_test.h"
 
 TEST(HostPaths, PathsAreFormedInTheExecutablesFolder) {

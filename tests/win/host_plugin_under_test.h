@@ -109,7 +109,8 @@ private:
     std::string folder_;
     HMODULE library_ = nullptr;
     DspModule* module_ = nullptr;
-    PlayerWindow owner_;
+    // It reports a settings file elsewhere, which the writable program folder's file still wins over.
+    PlayerWindow owner_{"C:\\users\\listener\\Winamp\\winamp.ini"};
 };
 
 // Bass and mid tones at a level the enhancer audibly changes.

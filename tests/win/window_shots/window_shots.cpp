@@ -17,7 +17,7 @@
 #include "cli/demo_signal.h"
 
 #include "host/dsp_records.h"
-#include "host/executable_folder.h"
+#include "settings/player_files.h"
 #include "standin/player_window.h"
 #include "tests/win/message_pump.h"
 #include "tests/win/window_photograph.h"
