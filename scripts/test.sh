@@ -11,6 +11,14 @@ status=0
 echo "== native tests"
 ctest --test-dir "$root/build/native" --output-on-failure -j "$(nproc)" || status=1
 
+echo "== native tests under the address and undefined-behaviour sanitizers, the hand-over's under the"
+echo "   thread sanitizer, and each fuzz target for 20 s"
+"$root/scripts/build.sh" asan tsan fuzz
+# lv2apply is built without the sanitizers and cannot load a plug-in built with them.
+ctest --test-dir "$root/build/asan" --output-on-failure -j "$(nproc)" -E Lv2applyRendersAsVeloraProcess || status=1
+ctest --test-dir "$root/build/tsan" --output-on-failure || status=1
+ctest --test-dir "$root/build/fuzz" --output-on-failure -j "$(nproc)" || status=1
+
 echo "== Windows x86_64 tests under wine"
 export WINEPREFIX="$root/build/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
