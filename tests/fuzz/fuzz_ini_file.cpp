@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "settings/ini_file.h"
@@ -13,7 +14,10 @@
 #include "settings/shared_values.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    if (settingsPath.empty()) settingsPath = "/dev/shm/fuzz-ini-" + std::to_string(::getpid()) + ".ini";
+    if (settingsPath.empty()) {
+        settingsPath = "/dev/shm/fuzz-ini-" + std::to_string(::getpid()) + ".ini";
+        std::atexit([] { std::remove(settingsPath.c_str()); });
+    }
     FuzzedDataProvider input(data, size);
     const std::span<const SettingsDefault> keys = SettingsDefaults();
     const char* key = keys[input.ConsumeIntegralInRange<size_t>(0, keys.size() - 1)].key;

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <string_view>
 
@@ -13,8 +14,14 @@
 #include "settings/preset_file.h"
 #include "settings/stored_inputs.h"
 
+namespace {
+
+const std::string path = "/dev/shm/fuzz-preset-" + std::to_string(::getpid()) + ".velora";
+const bool removedAtExit = std::atexit([] { std::remove(path.c_str()); }) == 0;
+
+}  // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const std::string path = "/dev/shm/fuzz-preset-" + std::to_string(::getpid()) + ".velora";
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     if (std::FILE* file = std::fopen(path.c_str(), "wb")) {
         std::fwrite(text.data(), 1, text.size(), file);
