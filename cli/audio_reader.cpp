@@ -11,13 +11,9 @@
 
 #include "cli/command_failure.h"
 #include "cli/sndfile_open_lock.h"
+#include "cli/sndfile_reason.h"
 
 namespace {
-
-std::string WithoutFinalStop(std::string text) {
-    if (!text.empty() && text.back() == '.') text.pop_back();
-    return text;
-}
 
 // Full scale is 1.0 as libsndfile scales 16-bit samples (1/32768); values beyond it are limited,
 // and a sample that is not a number becomes silence.
@@ -41,7 +37,7 @@ AudioReader::AudioReader(const std::string& path) : path_(path) {
     {
         const std::lock_guard<std::mutex> lock(SndfileOpenLock());
         file_ = sf_open_fd(descriptor_, SFM_READ, &info_, SF_FALSE);
-        if (file_ == nullptr) reason = WithoutFinalStop(sf_strerror(nullptr));
+        if (file_ == nullptr) reason = SndfileReason(sf_strerror(nullptr));
     }
     if (file_ == nullptr) {
         ::close(descriptor_);
@@ -67,7 +63,7 @@ int64_t AudioReader::Read(int16_t* samples, int64_t frames) {
         read = sf_readf_short(file_, samples, frames);
     }
     if (read < frames && sf_error(file_) != SF_ERR_NO_ERROR) {
-        throw RuntimeFailure("cannot read '" + path_ + "': " + WithoutFinalStop(sf_strerror(file_)));
+        throw RuntimeFailure("cannot read '" + path_ + "': " + SndfileReason(sf_strerror(file_)));
     }
     return read;
 }

@@ -14,6 +14,7 @@
 #include "cli/command_failure.h"
 #include "cli/interrupt_cleanup.h"
 #include "cli/sndfile_open_lock.h"
+#include "cli/sndfile_reason.h"
 
 namespace {
 
@@ -59,7 +60,7 @@ AudioWriter::AudioWriter(const std::string& path, const OutputFormat& format, in
     {
         const std::lock_guard<std::mutex> lock(SndfileOpenLock());
         file_ = sf_open_fd(descriptor_, SFM_WRITE, &info, SF_FALSE);
-        if (file_ == nullptr) reason = sf_strerror(nullptr);
+        if (file_ == nullptr) reason = SndfileReason(sf_strerror(nullptr));
     }
     if (file_ == nullptr) {
         Discard();
@@ -90,7 +91,7 @@ void AudioWriter::Write(const int16_t* samples, int64_t frames) {
     } else {
         written = sf_writef_short(file_, samples, frames);
     }
-    if (written != frames) Fail(sf_strerror(file_));
+    if (written != frames) Fail(SndfileReason(sf_strerror(file_)));
 }
 
 void AudioWriter::Commit() {

@@ -19,7 +19,7 @@
 #include "cli/batch_plan.h"
 #include "cli/command_failure.h"
 #include "cli/file_enhancement.h"
-#include "cli/process_command.h"
+#include "cli/process_steps.h"
 #include "cli/progress_bar.h"
 
 namespace {

@@ -76,7 +76,9 @@ std::string ProcessHelp() {
            "                   saved yet (no devil=666) gives the defaults, as in the player.\n"
            "  --preset FILE    applies a preset file (NAME" + kPresetExtension +
            ") over them as the window does: its 21\n"
-           "                   keys, all but \"inverted\"\n"
+           "                   keys, all but \"inverted\"; a file without its section \"" + kPresetSection +
+           "\"\n"
+           "                   is refused\n"
            "  --set KEY=VALUE  sets one of the settings below over the files; repeat it for more (for a\n"
            "                   key given twice the last one counts)\n"
            "  --block FRAMES   frames per block handed to the engine, 1 to " + std::to_string(kMaxBlockFrames) +

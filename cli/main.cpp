@@ -6,6 +6,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "cli/batch_command.h"
 #include "cli/command_failure.h"
 #include "cli/command_line.h"
 #include "cli/demo_command.h"
@@ -29,7 +30,11 @@ void Run(const CommandRequest& request) {
             } else if constexpr (std::is_same_v<Command, VersionRequest>) {
                 std::fputs(VersionText().c_str(), stdout);
             } else if constexpr (std::is_same_v<Command, ProcessRequest>) {
-                RunProcessCommand(command);
+                if (command.outFolder.empty()) {
+                    RunProcessCommand(command);
+                } else {
+                    RunBatchCommand(command);
+                }
             } else if constexpr (std::is_same_v<Command, DemoRequest>) {
                 RunDemoCommand(command);
             } else {

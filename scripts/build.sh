@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Configures and builds the given flavours (native, win64, win32, aarch64; the first three by default).
+# Configures and builds the given flavours (native, win64, win32, aarch64; the first three by
+# default), or the native sanitizer builds with clang: asan (the native suite), fuzz (the fuzz
+# targets), tsan (the hand-over's test).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 flavours=("$@")
@@ -7,6 +9,9 @@ flavours=("$@")
 for flavour in "${flavours[@]}"; do
   case "$flavour" in
     native) toolchain=() ;;
+    asan) toolchain=(-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DVELORA_SANITIZE=address) ;;
+    fuzz) toolchain=(-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DVELORA_SANITIZE=fuzz) ;;
+    tsan) toolchain=(-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DVELORA_SANITIZE=thread) ;;
     win64) toolchain=(-DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake") ;;
     win32) toolchain=(-DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake") ;;
     aarch64) toolchain=(-DCMAKE_TOOLCHAIN_FILE="$root/cmake/aarch64-linux-gnu.cmake") ;;

@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ clang
+  cmake ninja-build g++ clang libclang-rt-14-dev
   googletest libgtest-dev libbenchmark-dev
   libsndfile1-dev libjpeg62-turbo-dev
   lv2-dev liblilv-dev lilv-utils sordi

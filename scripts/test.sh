@@ -27,6 +27,13 @@ ctest --test-dir "$root/build/native" --output-on-failure -j "$(nproc)" | tee -a
 echo "== aarch64 tests under qemu"
 ctest --test-dir "$root/build/aarch64" --output-on-failure -j "$(nproc)" | tee -a "$log" || status=1
 
+echo "== native tests under the address and undefined-behaviour sanitizers, the hand-over's under the"
+echo "   thread sanitizer, and each fuzz target for 20 s"
+"$root/scripts/build.sh" asan tsan fuzz
+for flavour in asan tsan fuzz; do
+  ctest --test-dir "$root/build/$flavour" --output-on-failure -j "$(nproc)" | tee -a "$log" || status=1
+done
+
 echo "== Windows x86_64 tests under wine"
 export WINEPREFIX="$root/build/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '

@@ -124,6 +124,10 @@ int32_t LeadingInteger(std::string_view value) {
 
 }  // namespace
 
+bool IniTextHasSection(std::string_view text, std::string_view section) {
+    return FindKey(text, section, {}).sectionFound;
+}
+
 int32_t IniTextReadInt(std::string_view text, std::string_view section, std::string_view key) {
     const KeyPlace place = FindKey(text, section, key);
     return place.keyLine ? LeadingInteger(KeyValue(text, *place.keyLine)) : 0;

@@ -20,6 +20,9 @@
 // "0b" (lower case) hexadecimal, octal or binary.
 int32_t IniTextReadInt(std::string_view text, std::string_view section, std::string_view key);
 
+// Whether the text holds a header of the section.
+bool IniTextHasSection(std::string_view text, std::string_view section);
+
 // The text with the key set to value (leading spaces dropped), or nothing when the key already
 // holds exactly that value.
 // The key's line keeps everything up to its "=" and its line end; a new key follows the last

@@ -7,6 +7,10 @@
 
 namespace {
 
+// Far more than any picture the windows show; a damaged header can claim up to 65,500 × 65,500
+// pixels, whose rows would not even fit a 32-bit address space.
+constexpr unsigned long kMaxPixels = 1ul << 24;
+
 // libjpeg's own error handler ends the process; this one jumps back to the decoder instead.
 struct JumpingErrorManager {
     jpeg_error_mgr manager;
@@ -45,6 +49,11 @@ bool DecodeJpeg(const std::uint8_t* data, std::size_t size, JpegPicture& picture
     jpeg_create_decompress(&info);
     jpeg_mem_src(&info, data, static_cast<unsigned long>(size));
     jpeg_read_header(&info, TRUE);
+    if (static_cast<unsigned long long>(info.image_width) * info.image_height > kMaxPixels) {
+        jpeg_destroy_decompress(&info);
+        error = "the picture is too large";
+        return false;
+    }
     info.out_color_space = JCS_RGB;
     jpeg_start_decompress(&info);
     const std::size_t stride = static_cast<std::size_t>(info.output_width) * 3;

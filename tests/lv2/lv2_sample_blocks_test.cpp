@@ -1,5 +1,5 @@
 // The plug-in's float samples to 16 bits and back: rounding, clipping and odd values, the same in
-// the four-frame SSE2 path and the one-by-one path.
+// the four-frame SSE2 path and the one-by-one path; and its control values to the engine's levels.
 
 #include <gtest/gtest.h>
 
@@ -7,6 +7,7 @@
 #include <limits>
 #include <vector>
 
+#include "lv2/port_values.h"
 #include "lv2/sample_blocks.h"
 
 namespace {
@@ -53,6 +54,9 @@ TEST(Lv2SampleBlocks, FloatsRoundToTheNearestStepAndClipInBothPaths) {
             }
         }
     }
+    // Control values round to the nearest level too.
+    EXPECT_EQ(ControlToInput(49.6f, *FindEngineInput("3d")), 50);
+    EXPECT_EQ(ControlToInput(0.4f, *FindEngineInput("3d")), 0);
 }
 
 TEST(Lv2SampleBlocks, EverySixteenBitValueComesBackFromItsFloat) {

@@ -63,6 +63,13 @@ TEST_F(ProcessRefusal, InputsThatCannotBeReadAreFailures) {
     EXPECT_NE(Refused({"process", in, out, "--preset", folder_ / "sub"}, 1).err.find("cannot read the preset file"),
               std::string::npos);
     EXPECT_NE(Refused({"process", in, out, "--settings", "/dev/zero"}, 1).err.find("too large"), std::string::npos);
+    // A file without the preset section, a sound given by mistake, would render silence.
+    for (const std::vector<std::string>& outputs : {std::vector<std::string>{out}, {"--out-dir", folder_ / "outs"}}) {
+        std::vector<std::string> arguments = {"process", in, "--preset", in};
+        arguments.insert(arguments.end(), outputs.begin(), outputs.end());
+        EXPECT_NE(Refused(arguments, 1).err.find("'" + in + "' holds no \"Velora KDS preset\" section"),
+                  std::string::npos);
+    }
     ExpectFolderHoldsOnly({"in.wav", "notes.txt", "sub"});
 }
 
@@ -104,11 +111,18 @@ TEST_F(ProcessRefusal, AFailedRunLeavesAnExistingOutputAsItWas) {
     std::ofstream(folder_ / "out.wav") << "the previous result\n";
     Refused({"process", folder_ / "three.wav", folder_ / "out.wav"}, 1);
     Refused({"process", folder_ / "missing.wav", folder_ / "out.wav"}, 1);
+    // The MP3 encoder refuses this rate only once the temporary file is open.
+    WriteSound(folder_ / "fast.wav", Sound{96000, 2, TestSignal(1000, 2)}, kWav16);
+    std::ofstream(folder_ / "out.mp3") << "the previous result\n";
+    Refused({"process", folder_ / "fast.wav", folder_ / "out.mp3"}, 1);
     std::ifstream kept(folder_ / "out.wav");
     std::string line;
     std::getline(kept, line);
     EXPECT_EQ(line, "the previous result");
-    ExpectFolderHoldsOnly({"in.wav", "three.wav", "out.wav"});
+    std::ifstream keptMp3(folder_ / "out.mp3");
+    std::getline(keptMp3, line);
+    EXPECT_EQ(line, "the previous result");
+    ExpectFolderHoldsOnly({"in.wav", "three.wav", "out.wav", "fast.wav", "out.mp3"});
 }
 
 // An interrupted run removes its temporary file. The input is a pipe that the test keeps open,

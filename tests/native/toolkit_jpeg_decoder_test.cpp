@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 
@@ -47,6 +48,13 @@ TEST(JpegDecoder, DamagedStreamsFailWithAMessage) {
     ASSERT_GT(whole.size(), 1000u);
     std::vector<std::uint8_t> noise(whole);
     for (std::size_t i = 200; i < noise.size(); i += 7) noise[i] ^= 0x5A;
+    // A frame header claiming 65,500 x 65,500 pixels: refused before any row is made.
+    std::vector<std::uint8_t> huge(whole);
+    const std::uint8_t frameMarker[] = {0xFF, 0xC0};
+    const auto frame = std::search(huge.begin(), huge.end(), std::begin(frameMarker), std::end(frameMarker));
+    ASSERT_LT(frame + 9, huge.end());
+    const std::uint8_t largest[] = {0xFF, 0xDC, 0xFF, 0xDC};
+    std::copy(std::begin(largest), std::end(largest), frame + 5);
     struct Damage {
         const char* what;
         std::vector<std::uint8_t> stream;
@@ -56,6 +64,7 @@ TEST(JpegDecoder, DamagedStreamsFailWithAMessage) {
         {"header only", {whole.begin(), whole.begin() + 100}},
         {"cut in half", {whole.begin(), whole.begin() + whole.size() / 2}},
         {"scrambled", noise},
+        {"too large", huge},
     };
     for (const Damage& damage : damages) {
         JpegPicture picture;
@@ -65,4 +74,8 @@ TEST(JpegDecoder, DamagedStreamsFailWithAMessage) {
         EXPECT_FALSE(error.empty()) << damage.what;
         EXPECT_TRUE(picture.rgb.empty()) << damage.what;
     }
+    JpegPicture picture;
+    std::string error;
+    DecodeJpeg(huge.data(), huge.size(), picture, error);
+    EXPECT_EQ(error, "the picture is too large");
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ui/delay_field.h"
+#include "ui/output_buffer.h"
 #include "ui/page_wheel.h"
 
 namespace {
@@ -62,6 +63,13 @@ TEST(ScopeDelayField, TakesTheLeadingWholeNumberWithinItsLimits) {
         {"99999999999999", 10000},         {"1000", 1000},   {"- 5", 100},
     };
     for (const auto& [text, delay] : cases) EXPECT_EQ(ScopeDelayFromText(text), delay) << text;
+
+    // Under auto-detection the field takes the player's buffer, whatever case its output plug-in's name has.
+    const PlayerSettingText read = [](const char* section, const char* key, const char* fallback) -> std::string {
+        if (std::string_view(key) == "outname") return "OUT_DS.DLL";
+        return std::string_view(section) == "out_ds" ? "700" : fallback;
+    };
+    EXPECT_EQ(OutputBufferText(read), "700");
 }
 
 }  // namespace
