@@ -210,6 +210,6 @@ const std::array<LV2_Descriptor, 2> kDescriptors = {{
 
 }  // namespace
 
-extern "C" LV2_SYMBOL_EXPORT const LV2_Descriptor* lv2_descriptor(uint32_t index) {
+LV2_SYMBOL_EXPORT const LV2_Descriptor* lv2_descriptor(uint32_t index) {
     return index < kDescriptors.size() ? &kDescriptors[index] : nullptr;
 }
