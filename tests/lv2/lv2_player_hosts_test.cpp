@@ -4,38 +4,19 @@
 #include <gtest/gtest.h>
 #include <sndfile.h>
 
-#include <cmath>
 #include <fstream>
 #include <regex>
 #include <sstream>
 
 #include "../native/cli_test_support.h"
 #include "lv2/plugin_ports.h"
+#include "plugin_output.h"
 
 namespace {
 
-// A float recording of the plug-in's output as 16-bit samples: each float times 32768 is whole.
-std::vector<int16_t> ReadPluginOutput(const std::string& path) {
-    SF_INFO info{};
-    SNDFILE* file = sf_open(path.c_str(), SFM_READ, &info);
-    if (file == nullptr) throw std::runtime_error("cannot read " + path);
-    std::vector<float> floats(static_cast<size_t>(info.frames) * info.channels);
-    sf_readf_float(file, floats.data(), info.frames);
-    sf_close(file);
-    std::vector<int16_t> samples;
-    for (const float sample : floats) {
-        EXPECT_EQ(sample * 32768.0f, std::nearbyint(sample * 32768.0f)) << "not a 16-bit step";
-        samples.push_back(static_cast<int16_t>(sample * 32768.0f));
-    }
-    return samples;
-}
-
 std::vector<int16_t> ProcessWithVelora(const ScratchFolder& scratch, const Sound& sound, const InputValues& values) {
     WriteSound(scratch / "velora-in.wav", sound, SF_FORMAT_WAV | SF_FORMAT_PCM_16);
-    std::vector<std::string> arguments = {"process", scratch / "velora-in.wav", scratch / "velora-out.wav", "--quiet"};
-    for (const auto& [key, value] : values) arguments.insert(arguments.end(), {"--set", key + "=" + std::to_string(value)});
-    EXPECT_EQ(RunVelora(arguments).exitCode, 0);
-    return ReadSound(scratch / "velora-out.wav").samples;
+    return RenderWithVelora(scratch, scratch / "velora-in.wav", values);
 }
 
 size_t LeadingZeroFrames(const std::vector<int16_t>& samples) {
@@ -60,7 +41,7 @@ TEST(FfmpegLv2Filter, RendersAsVeloraProcess) {
                                 scratch / "in.wav" + " -af 'lv2=p=" + uri + ":c=bassout=70|wide3d=60' -c:a pcm_f32le " +
                                 scratch / "out.wav";
     ASSERT_EQ(std::system(command.c_str()), 0) << command;
-    EXPECT_EQ(ReadPluginOutput(scratch / "out.wav"), ProcessWithVelora(scratch, sound, {{"bassout", 70}, {"3d", 60}}));
+    EXPECT_EQ(ToPcm16Exactly(ReadFloats(scratch / "out.wav")), ProcessWithVelora(scratch, sound, {{"bassout", 70}, {"3d", 60}}));
 }
 
 // The controls the drop-in sets, as settings keys.
@@ -99,7 +80,7 @@ TEST(PipeWireFilterChain, PlaysAsVeloraProcessAfterTheLeadingSilence) {
 
     const InputValues controls = ChainControls(VELORA_PIPEWIRE_CHAIN);
     ASSERT_FALSE(controls.empty());
-    const std::vector<int16_t> recorded = ReadPluginOutput(scratch / "recorded.wav");
+    const std::vector<int16_t> recorded = ToPcm16Exactly(ReadFloats(scratch / "recorded.wav"));
     const size_t silence = LeadingZeroFrames(recorded) - LeadingZeroFrames(ProcessWithVelora(scratch, sound, controls));
     Sound afterSilence = sound;
     afterSilence.samples.insert(afterSilence.samples.begin(), 2 * silence, 0);

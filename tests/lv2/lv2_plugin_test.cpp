@@ -16,6 +16,7 @@
 #include "lv2/plugin_ports.h"
 #include "lv2/preset_turtle.h"
 #include "lv2_test_host.h"
+#include "plugin_output.h"
 #include "settings/engine_input_table.h"
 
 namespace {
@@ -53,16 +54,6 @@ Lv2RenderRequest BuildBundleRequest(int32_t channels, double sampleRate, uint32_
     return request;
 }
 
-std::vector<float> ReadFloats(const std::string& path) {
-    SF_INFO info{};
-    SNDFILE* file = sf_open(path.c_str(), SFM_READ, &info);
-    if (file == nullptr) throw std::runtime_error("cannot read " + path);
-    std::vector<float> samples(static_cast<size_t>(info.frames) * info.channels);
-    sf_readf_float(file, samples.data(), info.frames);
-    sf_close(file);
-    return samples;
-}
-
 std::vector<float> ToFloats(const std::vector<int16_t>& samples) {
     std::vector<float> floats;
     for (const int16_t sample : samples) floats.push_back(sample / 32768.0f);
@@ -78,19 +69,6 @@ void WriteFloats(const std::string& path, const Sound& sound) {
     if (file == nullptr) throw std::runtime_error("cannot write " + path);
     sf_writef_float(file, ToFloats(sound.samples).data(), sound.Frames());
     sf_close(file);
-}
-
-// The plug-in's output is 16-bit samples divided by 32768: every value times 32768 is whole.
-std::vector<int16_t> ToPcm16Exactly(const std::vector<float>& samples) {
-    std::vector<int16_t> pcm;
-    size_t fractions = 0;
-    for (const float sample : samples) {
-        const float scaled = sample * 32768.0f;
-        fractions += scaled != std::floor(scaled);
-        pcm.push_back(static_cast<int16_t>(scaled));
-    }
-    EXPECT_EQ(fractions, 0u) << "output samples that are not 16-bit steps";
-    return pcm;
 }
 
 PortValues ToPortValues(const InputValues& values) {
@@ -137,15 +115,9 @@ protected:
 
     std::vector<int16_t> VeloraProcess(const InputValues& values, int32_t blockFrames,
                                        const std::vector<std::string>& more = {}) {
-        std::vector<std::string> arguments = {"process", folder_ / "in.wav", folder_ / "velora.wav", "--quiet",
-                                              "--block", std::to_string(blockFrames)};
-        for (const auto& [key, value] : values) {
-            arguments.insert(arguments.end(), {"--set", key + "=" + std::to_string(value)});
-        }
+        std::vector<std::string> arguments = {"--block", std::to_string(blockFrames)};
         arguments.insert(arguments.end(), more.begin(), more.end());
-        const VeloraRun run = RunVelora(arguments);
-        EXPECT_EQ(run.exitCode, 0) << run.err;
-        return ReadSound(folder_ / "velora.wav").samples;
+        return RenderWithVelora(folder_, folder_ / "in.wav", values, arguments);
     }
 
     ScratchFolder folder_;
