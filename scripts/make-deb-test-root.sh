@@ -10,10 +10,8 @@ packages=(libsndfile1 liblilv-0-0 lilv-utils)
 # A root built from another recipe is built again.
 recipe="bookworm amd64 minbase ${packages[*]}"
 
-mkdir -p "$(dirname "$target")"
-exec 9> "$target.lock"
-flock 9
-[ "$(cat "$target/.velora-ready" 2>/dev/null)" = "$recipe" ] && exit 0
+source "$(dirname "$0")/cached_root.sh"
+lock_root "$target" "$recipe" && exit 0
 
 echo "Building the Debian 12 root for the package test in $target (once: about a minute)"
 building=$target.building
@@ -21,7 +19,5 @@ rm -rf "$building"
 debootstrap --variant=minbase --include="$(IFS=,; echo "${packages[*]}")" bookworm "$building" \
   "$mirror" >/dev/null
 chroot "$building" apt-get clean
-echo "$recipe" > "$building/.velora-ready"
-rm -rf "$target"
-mv "$building" "$target"
+publish_root "$building" "$target" "$recipe"
 echo "The Debian 12 root for the package test is ready."

@@ -9,10 +9,8 @@ packages=(wine wine32 fonts-wine xvfb xauth)
 # A root built from another recipe is built again.
 recipe="bookworm i386 ${packages[*]}"
 
-mkdir -p "$(dirname "$target")"
-exec 9> "$target.lock"
-flock 9
-[ "$(cat "$target/.velora-ready" 2>/dev/null)" = "$recipe" ] && exit 0
+source "$(dirname "$0")/cached_root.sh"
+lock_root "$target" "$recipe" && exit 0
 
 echo "Building the 32-bit wine root in $target (once: about a minute, 1.7 GB)"
 building=$target.building
@@ -47,7 +45,5 @@ unshare --mount --propagation private bash -euo pipefail -c '
   cp /usr/share/wine/fonts/*.fon /usr/share/wine/fonts/*.ttf "$root/root/.wine/drive_c/windows/Fonts/"
 ' make-i686-root "$building" "${packages[@]}"
 
-echo "$recipe" > "$building/.velora-ready"
-rm -rf "$target"
-mv "$building" "$target"
+publish_root "$building" "$target" "$recipe"
 echo "The 32-bit wine root is ready."
